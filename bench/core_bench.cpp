@@ -1,0 +1,86 @@
+// Speed of the riddle operations and the conversions under them.
+#include "chance.h"
+#include "number_text.h"
+#include "riddle.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <charconv>
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace parabolix;
+
+std::vector<double> mixedValues()
+{
+    std::mt19937_64 random(1);
+    std::uniform_int_distribution<int> whole(-1000, 1000);
+    std::uniform_real_distribution<double> any(-1e6, 1e6);
+    std::vector<double> values;
+    for (int i = 0; i < 1024; ++i)
+        values.push_back(i % 2 == 0 ? whole(random) * 0.5 : any(random));
+    return values;
+}
+
+void solveStartValues(benchmark::State& state)
+{
+    FieldRecord fields;
+    for (auto _ : state) {
+        solve(fields, ",");
+        benchmark::DoNotOptimize(fields);
+    }
+}
+BENCHMARK(solveStartValues);
+
+void drawRiddle(benchmark::State& state)
+{
+    FieldRecord fields;
+    MixingGenerator generator;
+    const SystemClock clock;
+    for (auto _ : state) {
+        draw(fields, generator, clock);
+        benchmark::DoNotOptimize(fields);
+    }
+}
+BENCHMARK(drawRiddle);
+
+void textToNumberTyped(benchmark::State& state)
+{
+    const std::array<const char*, 4> texts {"16", "-2,5", "10 000", "1,25E-3"};
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(textToNumber(texts.at(i++ % texts.size()), ","));
+}
+BENCHMARK(textToNumberTyped);
+
+void doubleToTextMixed(benchmark::State& state)
+{
+    const auto values = mixedValues();
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(doubleToText(values[i++ % values.size()], ","));
+}
+BENCHMARK(doubleToTextMixed);
+
+// The floor for doubleToText: the standard library's shortest formatter on
+// the same values, with no layout work on top.
+void toCharsMixed(benchmark::State& state)
+{
+    const auto values = mixedValues();
+    std::array<char, 32> buffer {};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+            values[i++ % values.size()], std::chars_format::general, 15);
+        benchmark::DoNotOptimize(result);
+        benchmark::DoNotOptimize(buffer);
+    }
+}
+BENCHMARK(toCharsMixed);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,67 @@
+#include "number_text.h"
+#include "riddle.h"
+#include "runtime.h"
+#include "texts.h"
+
+#include <cmath>
+
+namespace parabolix {
+
+namespace texts {
+
+std::string systemOfEquations(std::string_view m, std::string_view n, std::string_view p)
+{
+    const std::string br = lineBreak();
+    std::string text = "Liczby a,b,c są rozwiązaniami ukladu równań:";
+    text += br;
+    text.append("a+b+c = ").append(m).append(br);
+    text.append("4a+2b+c = ").append(n).append(br);
+    text.append("9a+3b+c = ").append(p).append(br);
+    return text;
+}
+
+} // namespace texts
+
+namespace {
+
+// One number in 1..101 from one generator value r in [0, 1).
+std::int16_t drawNumber(RandomGenerator& generator)
+{
+    // A single times 100 is exact in double, so nothing is rounded before
+    // the rounding to an integer: 0.125 gives 12.5, which goes to 12.
+    const double product = static_cast<double>(generator.next()) * 100.0;
+    if (!std::isfinite(product))
+        throw FloatingPointError();
+    return addInt16(roundToInt16(product), 1);
+}
+
+} // namespace
+
+void writeStartTexts(RiddleFields& fields)
+{
+    fields.setText(Field::Text5, texts::systemOfEquations("m", "n", "p"));
+    const std::string br = lineBreak();
+    std::string formulas;
+    for (std::string_view formula : {texts::kFormulaA, texts::kFormulaB, texts::kFormulaC})
+        formulas.append(formula).append(br);
+    fields.setText(Field::Text6, formulas);
+}
+
+void draw(RiddleFields& fields, RandomGenerator& generator, const Clock& clock)
+{
+    generator.reseed(clock.secondsSinceMidnight());
+    const std::int16_t m = drawNumber(generator);
+    const std::int16_t n = drawNumber(generator);
+    const std::int16_t p = drawNumber(generator);
+
+    const std::string mText = int16ToText(m);
+    const std::string nText = int16ToText(n);
+    const std::string pText = int16ToText(p);
+    fields.setText(Field::Text1, mText);
+    fields.setText(Field::Text2, nText);
+    fields.setText(Field::Text3, pText);
+    fields.setText(Field::Text4, "");
+    fields.setText(Field::Text5, texts::systemOfEquations(mText, nText, pText));
+}
+
+} // namespace parabolix

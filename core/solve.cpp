@@ -1,0 +1,91 @@
+#include "number_text.h"
+#include "riddle.h"
+#include "runtime.h"
+#include "texts.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace parabolix {
+
+namespace {
+
+struct Coefficients {
+    double a = 0;
+    double b = 0;
+    double c = 0;
+};
+
+// The grouping and order below are part of the result: a different order
+// rounds differently, and the residue for 0.1, 0.2, 0.3 would change.
+Coefficients fitParabola(double m, double n, double p)
+{
+    // 4 and 3 are small integers in the formulas, widened to double when used.
+    const double four = std::int16_t {4};
+    const double three = std::int16_t {3};
+    return {
+        .a = add(subtract(multiply(0.5, p), n), multiply(0.5, m)),
+        .b = subtract(subtract(multiply(four, n), multiply(2.5, m)), multiply(1.5, p)),
+        .c = add(subtract(multiply(three, m), multiply(three, n)), p),
+    };
+}
+
+// A coefficient of exactly 1 or -1 is written without the digit: x^2, -x.
+std::string leadingTerm(double a, std::string_view separator)
+{
+    if (a == 1)
+        return "";
+    if (a == -1)
+        return "-";
+    return doubleToText(a, separator);
+}
+
+std::string middleTerm(double b, std::string_view separator)
+{
+    if (b == 1)
+        return "+";
+    if (b == -1)
+        return "-";
+    if (b > 0)
+        return "+" + doubleToText(b, separator);
+    // Zero lands here too and shows as -0, as the program always wrote it.
+    return "-" + doubleToText(std::fabs(b), separator);
+}
+
+std::string constantTerm(double c, std::string_view separator)
+{
+    if (c > 0)
+        return "+" + doubleToText(c, separator);
+    if (c < 0)
+        return doubleToText(c, separator);
+    return "";
+}
+
+} // namespace
+
+void solve(RiddleFields& fields, std::string_view decimalSeparator)
+{
+    const double m = textToNumber(fields.text(Field::Text1), decimalSeparator);
+    const double n = textToNumber(fields.text(Field::Text2), decimalSeparator);
+    const double p = textToNumber(fields.text(Field::Text3), decimalSeparator);
+    const auto [a, b, c] = fitParabola(m, n, p);
+
+    const std::string br = lineBreak();
+    std::string formulas;
+    for (const auto& [formula, value] : {std::pair {texts::kFormulaA, a},
+             std::pair {texts::kFormulaB, b}, std::pair {texts::kFormulaC, c}})
+        formulas.append(formula)
+            .append("=")
+            .append(doubleToText(value, decimalSeparator))
+            .append(br);
+    std::string polynomial = leadingTerm(a, decimalSeparator);
+    polynomial += "x^2";
+    polynomial += middleTerm(b, decimalSeparator);
+    polynomial += "x";
+    polynomial += constantTerm(c, decimalSeparator);
+
+    fields.setText(Field::Text6, formulas);
+    fields.setText(Field::Text4, polynomial);
+}
+
+} // namespace parabolix
