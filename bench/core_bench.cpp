@@ -49,7 +49,7 @@ BENCHMARK(drawRiddle);
 
 void textToNumberTyped(benchmark::State& state)
 {
-    const std::array<const char*, 4> texts {"16", "-2,5", "10 000", "1,25E-3"};
+    const std::array<const char*, 4> texts{"16", "-2,5", "10 000", "1,25E-3"};
     std::size_t i = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(textToNumber(texts.at(i++ % texts.size()), ","));
@@ -70,7 +70,7 @@ BENCHMARK(doubleToTextMixed);
 void toCharsMixed(benchmark::State& state)
 {
     const auto values = mixedValues();
-    std::array<char, 32> buffer {};
+    std::array<char, 32> buffer{};
     std::size_t i = 0;
     for (auto _ : state) {
         auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),

@@ -37,7 +37,7 @@ float SystemClock::secondsSinceMidnight() const
     const auto now = std::chrono::system_clock::now();
     const auto whole = std::chrono::floor<std::chrono::seconds>(now);
     const std::time_t time = std::chrono::system_clock::to_time_t(whole);
-    std::tm local {};
+    std::tm local{};
 #ifdef _WIN32
     localtime_s(&local, &time);
 #else

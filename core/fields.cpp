@@ -13,14 +13,14 @@ std::size_t indexOf(Field field)
 
 std::string_view fieldName(Field field)
 {
-    static constexpr std::array<std::string_view, kAllFields.size()> kNames {
+    static constexpr std::array<std::string_view, kAllFields.size()> kNames{
         "Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
     return kNames.at(indexOf(field));
 }
 
 std::string_view initialText(Field field)
 {
-    static constexpr std::array<std::string_view, kAllFields.size()> kTexts {
+    static constexpr std::array<std::string_view, kAllFields.size()> kTexts{
         "16", "34", "58", "", "", ""};
     return kTexts.at(indexOf(field));
 }

@@ -15,7 +15,7 @@ namespace {
 
 // A Polish user writes "10 000" with a space or a no-break space between the
 // thousands; a pasted number may carry a tab. All of them are skipped.
-constexpr std::array<std::string_view, 4> kBlanks {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF"};
+constexpr std::array<std::string_view, 4> kBlanks{" ", "\t", "\xC2\xA0", "\xE2\x80\xAF"};
 
 // An exponent is kept far inside int64 but far beyond any double's reach, so
 // that adding a digit count to it can neither overflow nor change the outcome.
@@ -163,7 +163,7 @@ double textToNumber(std::string_view text, std::string_view decimalSeparator)
         return 0.0;
     const std::int64_t exponent = takeExponent(scanner);
     if (exponent != 0) {
-        std::array<char, 24> digits {};
+        std::array<char, 24> digits{};
         const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), exponent).ptr;
         plain += 'e';
         plain.append(digits.data(), end);
@@ -195,7 +195,7 @@ std::string doubleToText(double value, std::string_view decimalSeparator)
         return value < 0 ? "-Infinity" : "Infinity";
 
     // Fifteen significant digits, correctly rounded, as d.dddddddddddddde±x.
-    std::array<char, 32> buffer {};
+    std::array<char, 32> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
         std::fabs(value), std::chars_format::scientific, 14);
     const std::string_view scientific(buffer.data(), written.ptr);

@@ -22,7 +22,7 @@ enum class Field {
     Text6, // the formulas for a, b and c, several lines
 };
 
-inline constexpr std::array kAllFields {
+inline constexpr std::array kAllFields{
     Field::Text1, Field::Text2, Field::Text3, Field::Text4, Field::Text5, Field::Text6};
 
 // Returns "Text1" ... "Text6".

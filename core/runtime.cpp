@@ -61,7 +61,7 @@ std::int16_t roundToInt16(double value)
 
 std::int16_t addInt16(std::int16_t left, std::int16_t right)
 {
-    return narrowOrOverflow<std::int16_t>(int {left} + int {right});
+    return narrowOrOverflow<std::int16_t>(int{left} + int{right});
 }
 
 } // namespace parabolix

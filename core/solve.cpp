@@ -21,8 +21,8 @@ struct Coefficients {
 Coefficients fitParabola(double m, double n, double p)
 {
     // 4 and 3 are small integers in the formulas, widened to double when used.
-    const double four = std::int16_t {4};
-    const double three = std::int16_t {3};
+    const double four = std::int16_t{4};
+    const double three = std::int16_t{3};
     return {
         .a = add(subtract(multiply(0.5, p), n), multiply(0.5, m)),
         .b = subtract(subtract(multiply(four, n), multiply(2.5, m)), multiply(1.5, p)),
@@ -72,8 +72,8 @@ void solve(RiddleFields& fields, std::string_view decimalSeparator)
 
     const std::string br = lineBreak();
     std::string formulas;
-    for (const auto& [formula, value] : {std::pair {texts::kFormulaA, a},
-             std::pair {texts::kFormulaB, b}, std::pair {texts::kFormulaC, c}})
+    for (const auto& [formula, value] : {std::pair{texts::kFormulaA, a},
+             std::pair{texts::kFormulaB, b}, std::pair{texts::kFormulaC, c}})
         formulas.append(formula)
             .append("=")
             .append(doubleToText(value, decimalSeparator))

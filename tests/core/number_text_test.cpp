@@ -32,31 +32,31 @@ TEST_P(DoubleToTextTable, WritesGeneralNumberFormat)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, DoubleToTextTable,
-    ::testing::Values(ToTextRow {"WholeHasNoDecimals", 3, ",", "3"},
-        ToTextRow {"NegativeWhole", -4, ",", "-4"}, ToTextRow {"HalfWithComma", 0.5, ",", "0,5"},
-        ToTextRow {"HalfWithPeriod", 0.5, ".", "0.5"},
-        ToTextRow {"NegativeFraction", -0.5, ",", "-0,5"},
-        ToTextRow {"ThirdRoundsDown", 1.0 / 3, ",", "0,333333333333333"},
-        ToTextRow {"TwoThirdsRoundsUp", 2.0 / 3, ",", "0,666666666666667"},
-        ToTextRow {"TenthsSumToThreeTenths", 0.1 + 0.2, ",", "0,3"},
-        ToTextRow {"FifteenNines", 999999999999999.0, ",", "999999999999999"},
-        ToTextRow {"RoundingUpToTenToTheFifteenth", 999999999999999.9, ",", "1E+15"},
-        ToTextRow {"TenToTheFifteenth", 1e15, ",", "1E+15"},
-        ToTextRow {"SixteenDigits", 1234567890123456.0, ",", "1,23456789012346E+15"},
-        ToTextRow {"ExponentKeepsItsForm", 1234567890123456.0, ".", "1.23456789012346E+15"},
-        ToTextRow {"ThreeDigitExponent", 1e100, ",", "1E+100"},
-        ToTextRow {
+    ::testing::Values(ToTextRow{"WholeHasNoDecimals", 3, ",", "3"},
+        ToTextRow{"NegativeWhole", -4, ",", "-4"}, ToTextRow{"HalfWithComma", 0.5, ",", "0,5"},
+        ToTextRow{"HalfWithPeriod", 0.5, ".", "0.5"},
+        ToTextRow{"NegativeFraction", -0.5, ",", "-0,5"},
+        ToTextRow{"ThirdRoundsDown", 1.0 / 3, ",", "0,333333333333333"},
+        ToTextRow{"TwoThirdsRoundsUp", 2.0 / 3, ",", "0,666666666666667"},
+        ToTextRow{"TenthsSumToThreeTenths", 0.1 + 0.2, ",", "0,3"},
+        ToTextRow{"FifteenNines", 999999999999999.0, ",", "999999999999999"},
+        ToTextRow{"RoundingUpToTenToTheFifteenth", 999999999999999.9, ",", "1E+15"},
+        ToTextRow{"TenToTheFifteenth", 1e15, ",", "1E+15"},
+        ToTextRow{"SixteenDigits", 1234567890123456.0, ",", "1,23456789012346E+15"},
+        ToTextRow{"ExponentKeepsItsForm", 1234567890123456.0, ".", "1.23456789012346E+15"},
+        ToTextRow{"ThreeDigitExponent", 1e100, ",", "1E+100"},
+        ToTextRow{
             "LargestDouble", std::numeric_limits<double>::max(), ",", "1,79769313486232E+308"},
-        ToTextRow {"SmallPlain", 0.00001, ",", "0,00001"},
-        ToTextRow {"FifteenDecimalPlaces", 5.6789e-11, ",", "0,000000000056789"},
-        ToTextRow {"SixteenDecimalPlaces", 5.6789e-12, ",", "5,6789E-12"},
-        ToTextRow {"SmallestPlain", 1e-15, ",", "0,000000000000001"},
-        ToTextRow {"LargestSmallExponent", 1e-16, ",", "1E-16"},
-        ToTextRow {"Residue", -1.3877787807814457e-17, ",", "-1,38777878078145E-17"},
-        ToTextRow {"SmallestSubnormal", std::numeric_limits<double>::denorm_min(), ",",
+        ToTextRow{"SmallPlain", 0.00001, ",", "0,00001"},
+        ToTextRow{"FifteenDecimalPlaces", 5.6789e-11, ",", "0,000000000056789"},
+        ToTextRow{"SixteenDecimalPlaces", 5.6789e-12, ",", "5,6789E-12"},
+        ToTextRow{"SmallestPlain", 1e-15, ",", "0,000000000000001"},
+        ToTextRow{"LargestSmallExponent", 1e-16, ",", "1E-16"},
+        ToTextRow{"Residue", -1.3877787807814457e-17, ",", "-1,38777878078145E-17"},
+        ToTextRow{"SmallestSubnormal", std::numeric_limits<double>::denorm_min(), ",",
             "4,94065645841247E-324"},
-        ToTextRow {"NegativeZeroLosesItsSign", -0.0, ",", "0"},
-        ToTextRow {"MultiCharacterSeparator", 2.25, "||", "2||25"}),
+        ToTextRow{"NegativeZeroLosesItsSign", -0.0, ",", "0"},
+        ToTextRow{"MultiCharacterSeparator", 2.25, "||", "2||25"}),
     testing::RowName());
 
 // The significant digits and power of ten of a number text in any notation,
@@ -117,7 +117,7 @@ TEST(DoubleToText, AgreesWithTheCLibraryOnFifteenSignificantDigits)
         } else {
             value = shortDecimal(random) / std::pow(10.0, places(random));
         }
-        std::array<char, 64> printed {};
+        std::array<char, 64> printed{};
         std::snprintf(printed.data(), printed.size(), "%.15G", value);
         const std::string ours = doubleToText(value, ",");
         ASSERT_EQ(significandOf(ours, ','), significandOf(printed.data(), '.'))
@@ -143,57 +143,56 @@ TEST_P(TextToNumberTable, ReadsTheNumberAtTheStart)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTable,
-    ::testing::Values(ToNumberRow {"Whole", "16", ",", 16}, ToNumberRow {"EmptyIsZero", "", ",", 0},
-        ToNumberRow {"NoNumberIsZero", "abc", ",", 0}, ToNumberRow {"LoneSignIsZero", "-", ",", 0},
-        ToNumberRow {"LoneSeparatorIsZero", ",", ",", 0},
-        ToNumberRow {"TwoSignsAreNoNumber", "--5", ",", 0},
-        ToNumberRow {"LettersEndTheNumber", "2abc", ",", 2},
-        ToNumberRow {"CommaUnderPolishSettings", "2,5", ",", 2.5},
-        ToNumberRow {"CommaUnderPeriodSettingsEndsTheNumber", "2,5", ".", 2},
-        ToNumberRow {"PeriodUnderPolishSettings", "2.5", ",", 2.5},
-        ToNumberRow {"SecondSeparatorEndsTheNumber", "1,2,3", ",", 1.2},
-        ToNumberRow {"LeadingSeparator", ",5", ",", 0.5},
-        ToNumberRow {"TrailingSeparator", "7,", ",", 7},
-        ToNumberRow {"MultiByteSeparator",
+    ::testing::Values(ToNumberRow{"Whole", "16", ",", 16}, ToNumberRow{"EmptyIsZero", "", ",", 0},
+        ToNumberRow{"NoNumberIsZero", "abc", ",", 0}, ToNumberRow{"LoneSignIsZero", "-", ",", 0},
+        ToNumberRow{"LoneSeparatorIsZero", ",", ",", 0},
+        ToNumberRow{"TwoSignsAreNoNumber", "--5", ",", 0},
+        ToNumberRow{"LettersEndTheNumber", "2abc", ",", 2},
+        ToNumberRow{"CommaUnderPolishSettings", "2,5", ",", 2.5},
+        ToNumberRow{"CommaUnderPeriodSettingsEndsTheNumber", "2,5", ".", 2},
+        ToNumberRow{"PeriodUnderPolishSettings", "2.5", ",", 2.5},
+        ToNumberRow{"SecondSeparatorEndsTheNumber", "1,2,3", ",", 1.2},
+        ToNumberRow{"LeadingSeparator", ",5", ",", 0.5},
+        ToNumberRow{"TrailingSeparator", "7,", ",", 7},
+        ToNumberRow{"MultiByteSeparator",
             "3\xD9\xAB"
             "5",
             "\xD9\xAB", 3.5},
-        ToNumberRow {"DigitSeparatorIsIgnored",
+        ToNumberRow{"DigitSeparatorIsIgnored",
             "3"
             "5",
             "5", 35},
-        ToNumberRow {"LeadingBlanks", " \t 42", ",", 42},
-        ToNumberRow {"ThousandsWithSpace", "10 000", ",", 10000},
-        ToNumberRow {"ThousandsWithNoBreakSpace",
+        ToNumberRow{"LeadingBlanks", " \t 42", ",", 42},
+        ToNumberRow{"ThousandsWithSpace", "10 000", ",", 10000},
+        ToNumberRow{"ThousandsWithNoBreakSpace",
             "10\xC2\xA0"
             "000",
             ",", 10000},
-        ToNumberRow {"ThousandsWithNarrowNoBreakSpace",
+        ToNumberRow{"ThousandsWithNarrowNoBreakSpace",
             "10\xE2\x80\xAF"
             "000",
             ",", 10000},
-        ToNumberRow {"BlanksAroundSignAndSeparator", " - 12 , 5", ",", -12.5},
-        ToNumberRow {"PlusSign", "+7", ",", 7}, ToNumberRow {"NegativeZero", "-0", ",", -0.0},
-        ToNumberRow {"Exponent", "2,5E3", ",", 2500},
-        ToNumberRow {"LowerCaseNegativeExponent", "1e-3", ",", 0.001},
-        ToNumberRow {"BlanksInsideExponent", "1 E + 2", ",", 100},
-        ToNumberRow {"EWithoutDigitsEndsTheNumber", "12e", ",", 12},
-        ToNumberRow {"EWithSignOnlyEndsTheNumber", "12e+x", ",", 12},
-        ToNumberRow {"CorrectlyRoundedTieToEven", "9007199254740993", ",", 9007199254740992.0},
-        ToNumberRow {
+        ToNumberRow{"BlanksAroundSignAndSeparator", " - 12 , 5", ",", -12.5},
+        ToNumberRow{"PlusSign", "+7", ",", 7}, ToNumberRow{"NegativeZero", "-0", ",", -0.0},
+        ToNumberRow{"Exponent", "2,5E3", ",", 2500},
+        ToNumberRow{"LowerCaseNegativeExponent", "1e-3", ",", 0.001},
+        ToNumberRow{"BlanksInsideExponent", "1 E + 2", ",", 100},
+        ToNumberRow{"EWithoutDigitsEndsTheNumber", "12e", ",", 12},
+        ToNumberRow{"EWithSignOnlyEndsTheNumber", "12e+x", ",", 12},
+        ToNumberRow{"CorrectlyRoundedTieToEven", "9007199254740993", ",", 9007199254740992.0},
+        ToNumberRow{
             "CorrectlyRoundedLongFraction", "0.1000000000000000055511151231257827", ",", 0.1},
-        ToNumberRow {
+        ToNumberRow{
             "LargestDouble", "1.7976931348623157e308", ",", std::numeric_limits<double>::max()},
-        ToNumberRow {"NearestSubnormal", "5e-324", ",", std::numeric_limits<double>::denorm_min()},
-        ToNumberRow {"TooSmallIsZero", "1e-400", ",", 0},
-        ToNumberRow {"TooSmallNegativeIsNegativeZero", "-1e-400", ",", -0.0},
-        ToNumberRow {
-            "HugeMantissaTimesTinyExponent", "1" + std::string(400, '0') + "e-400", ",", 1},
-        ToNumberRow {"InvalidUtf8EndsTheNumber",
+        ToNumberRow{"NearestSubnormal", "5e-324", ",", std::numeric_limits<double>::denorm_min()},
+        ToNumberRow{"TooSmallIsZero", "1e-400", ",", 0},
+        ToNumberRow{"TooSmallNegativeIsNegativeZero", "-1e-400", ",", -0.0},
+        ToNumberRow{"HugeMantissaTimesTinyExponent", "1" + std::string(400, '0') + "e-400", ",", 1},
+        ToNumberRow{"InvalidUtf8EndsTheNumber",
             "7\xFF"
             "8",
             ",", 7},
-        ToNumberRow {"NulEndsTheNumber",
+        ToNumberRow{"NulEndsTheNumber",
             std::string("4\0"
                         "5",
                 3),
@@ -213,12 +212,12 @@ TEST_P(TextToNumberOverflow, RaisesOverflow)
 }
 
 INSTANTIATE_TEST_SUITE_P(BeyondDoubleRange, TextToNumberOverflow,
-    ::testing::Values(OverflowRow {"LargeExponent", "1e400"},
-        OverflowRow {"NegativeJustBeyond", "-1e309"},
-        OverflowRow {"JustAboveLargestDouble", "1.8e308"},
-        OverflowRow {"FourHundredDigits", std::string(400, '9')},
-        OverflowRow {"ExponentBeyondAnyInteger", "1e99999999999999999999999"},
-        OverflowRow {"MegabyteOfDigits", std::string(1 << 20, '7')}),
+    ::testing::Values(OverflowRow{"LargeExponent", "1e400"},
+        OverflowRow{"NegativeJustBeyond", "-1e309"},
+        OverflowRow{"JustAboveLargestDouble", "1.8e308"},
+        OverflowRow{"FourHundredDigits", std::string(400, '9')},
+        OverflowRow{"ExponentBeyondAnyInteger", "1e99999999999999999999999"},
+        OverflowRow{"MegabyteOfDigits", std::string(1 << 20, '7')}),
     testing::RowName());
 
 TEST(TextToNumber, ReadsMegabyteTextsInFull)

@@ -27,12 +27,12 @@ TEST_P(RoundToInt16Table, RoundsToNearestTiesToEven)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, RoundToInt16Table,
-    ::testing::Values(RoundRow {"TieDownToEven", 12.5, 12}, RoundRow {"TieUpToEven", 37.5, 38},
-        RoundRow {"BelowHalf", 12.499999999999998, 12},
-        RoundRow {"AboveHalf", 12.500000000000002, 13}, RoundRow {"NegativeTieToZero", -0.5, 0},
-        RoundRow {"NegativeTieToEven", -1.5, -2},
-        RoundRow {"LargestBelowTie", 32767.499999999996, 32767},
-        RoundRow {"SmallestTieToEven", -32768.5, -32768}),
+    ::testing::Values(RoundRow{"TieDownToEven", 12.5, 12}, RoundRow{"TieUpToEven", 37.5, 38},
+        RoundRow{"BelowHalf", 12.499999999999998, 12},
+        RoundRow{"AboveHalf", 12.500000000000002, 13}, RoundRow{"NegativeTieToZero", -0.5, 0},
+        RoundRow{"NegativeTieToEven", -1.5, -2},
+        RoundRow{"LargestBelowTie", 32767.499999999996, 32767},
+        RoundRow{"SmallestTieToEven", -32768.5, -32768}),
     testing::RowName());
 
 struct OverflowRow {
@@ -48,19 +48,19 @@ TEST_P(ArithmeticOverflow, RaisesOverflow)
 }
 
 INSTANTIATE_TEST_SUITE_P(BeyondRange, ArithmeticOverflow,
-    ::testing::Values(OverflowRow {"ProductBeyondDouble", [] { return multiply(kMax, 1.5); }},
-        OverflowRow {"SumBeyondDouble", [] { return add(kMax, kMax); }},
-        OverflowRow {"DifferenceBeyondDouble", [] { return subtract(-kMax, kMax); }},
-        OverflowRow {
+    ::testing::Values(OverflowRow{"ProductBeyondDouble", [] { return multiply(kMax, 1.5); }},
+        OverflowRow{"SumBeyondDouble", [] { return add(kMax, kMax); }},
+        OverflowRow{"DifferenceBeyondDouble", [] { return subtract(-kMax, kMax); }},
+        OverflowRow{
             "TieRoundsBeyondInt16", [] { return static_cast<double>(roundToInt16(32767.5)); }},
-        OverflowRow {"BelowInt16", [] { return static_cast<double>(roundToInt16(-32768.51)); }},
-        OverflowRow {"FarBeyondInt16", [] { return static_cast<double>(roundToInt16(1e300)); }},
-        OverflowRow {"NotANumber",
+        OverflowRow{"BelowInt16", [] { return static_cast<double>(roundToInt16(-32768.51)); }},
+        OverflowRow{"FarBeyondInt16", [] { return static_cast<double>(roundToInt16(1e300)); }},
+        OverflowRow{"NotANumber",
             [] {
                 return static_cast<double>(roundToInt16(std::numeric_limits<double>::quiet_NaN()));
             }},
-        OverflowRow {"Int16SumAboveRange", [] { return static_cast<double>(addInt16(32767, 1)); }},
-        OverflowRow {
+        OverflowRow{"Int16SumAboveRange", [] { return static_cast<double>(addInt16(32767, 1)); }},
+        OverflowRow{
             "Int16SumBelowRange", [] { return static_cast<double>(addInt16(-32768, -1)); }}),
     testing::RowName());
 

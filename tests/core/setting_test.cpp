@@ -68,7 +68,7 @@ TEST(Draw, WritesNumbersEmptiesPolynomialAndWritesTheSystem)
 
     draw(fields, generator, FixedClock(45296.25F));
 
-    EXPECT_EQ(generator.seeds, std::vector<float> {45296.25F});
+    EXPECT_EQ(generator.seeds, std::vector<float>{45296.25F});
     EXPECT_EQ(fields.text(Field::Text1), "7");
     EXPECT_EQ(fields.text(Field::Text2), "58");
     EXPECT_EQ(fields.text(Field::Text3), "101");
@@ -98,11 +98,11 @@ TEST_P(DrawTable, TurnsAGeneratorValueIntoANumber)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, DrawTable,
-    ::testing::Values(DrawRow {"ZeroGivesOne", 0.0F, "1"},
-        DrawRow {"JustBelowHalfAPercentGivesOne", 0.004F, "1"},
-        DrawRow {"TieRoundsDownToEven", 0.125F, "13"}, DrawRow {"TieRoundsUpToEven", 0.375F, "39"},
-        DrawRow {"NinetyNineAndAHalfPercentGives101", 0.995F, "101"},
-        DrawRow {"LargestValueGives101", 1.0F - 0x1p-24F, "101"}),
+    ::testing::Values(DrawRow{"ZeroGivesOne", 0.0F, "1"},
+        DrawRow{"JustBelowHalfAPercentGivesOne", 0.004F, "1"},
+        DrawRow{"TieRoundsDownToEven", 0.125F, "13"}, DrawRow{"TieRoundsUpToEven", 0.375F, "39"},
+        DrawRow{"NinetyNineAndAHalfPercentGives101", 0.995F, "101"},
+        DrawRow{"LargestValueGives101", 1.0F - 0x1p-24F, "101"}),
     testing::RowName());
 
 struct BrokenGeneratorRow {
@@ -130,11 +130,10 @@ TEST_P(DrawBrokenGenerator, RaisesBeforeAnyWrite)
 }
 
 INSTANTIATE_TEST_SUITE_P(OutsideZeroToOne, DrawBrokenGenerator,
-    ::testing::Values(
-        BrokenGeneratorRow {"Infinity", std::numeric_limits<float>::infinity(), false},
-        BrokenGeneratorRow {"NotANumber", std::numeric_limits<float>::quiet_NaN(), false},
-        BrokenGeneratorRow {"RoundsBeyondInt16", 400.0F, true},
-        BrokenGeneratorRow {"PlusOneBeyondInt16", 327.67F, true}),
+    ::testing::Values(BrokenGeneratorRow{"Infinity", std::numeric_limits<float>::infinity(), false},
+        BrokenGeneratorRow{"NotANumber", std::numeric_limits<float>::quiet_NaN(), false},
+        BrokenGeneratorRow{"RoundsBeyondInt16", 400.0F, true},
+        BrokenGeneratorRow{"PlusOneBeyondInt16", 327.67F, true}),
     testing::RowName());
 
 // Writes in order: Text1, Text2, Text3, Text4, Text5.
@@ -150,7 +149,7 @@ TEST_P(DrawFailingWrite, KeepsExactlyTheWritesBeforeTheFailure)
 
     EXPECT_THROW(draw(fields, generator, FixedClock(0)), FieldAccessError);
 
-    const std::array<std::string, 5> drawn {"7", "58", "101", "",
+    const std::array<std::string, 5> drawn{"7", "58", "101", "",
         "Liczby a,b,c są rozwiązaniami ukladu równań:\r\n"
         "a+b+c = 7\r\n4a+2b+c = 58\r\n9a+3b+c = 101\r\n"};
     for (std::size_t i = 0; i < drawn.size(); ++i) {

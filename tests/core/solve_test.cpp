@@ -45,29 +45,29 @@ TEST_P(SolveTable, WritesFormulasWithValuesAndThePolynomial)
 }
 
 INSTANTIATE_TEST_SUITE_P(Riddles, SolveTable,
-    ::testing::Values(SolveRow {"StartValues", ",", "16", "34", "58", "3", "9", "4", "3x^2+9x+4"},
-        SolveRow {"LeadingOneLosesItsDigit", ",", "1", "0", "1", "1", "-4", "4", "x^2-4x+4"},
-        SolveRow {"MiddleMinusOneIsALoneSign", ",", "2", "4", "8", "1", "-1", "2", "x^2-x+2"},
-        SolveRow {"MiddlePlusOneIsALoneSign", ",", "1", "2", "3", "0", "1", "0", "0x^2+x"},
-        SolveRow {"LeadingMinusOneIsALoneSign", ",", "-1", "-4", "-9", "-1", "0", "0", "-x^2-0x"},
-        SolveRow {"HalvesWithComma", ",", "1", "2", "4", "0,5", "-0,5", "1", "0,5x^2-0,5x+1"},
-        SolveRow {"HalvesWithPeriod", ".", "1", "2", "4", "0.5", "-0.5", "1", "0.5x^2-0.5x+1"},
-        SolveRow {"NegativeMiddleAndPositiveConstant", ",", "3", "0", "3", "3", "-12", "12",
+    ::testing::Values(SolveRow{"StartValues", ",", "16", "34", "58", "3", "9", "4", "3x^2+9x+4"},
+        SolveRow{"LeadingOneLosesItsDigit", ",", "1", "0", "1", "1", "-4", "4", "x^2-4x+4"},
+        SolveRow{"MiddleMinusOneIsALoneSign", ",", "2", "4", "8", "1", "-1", "2", "x^2-x+2"},
+        SolveRow{"MiddlePlusOneIsALoneSign", ",", "1", "2", "3", "0", "1", "0", "0x^2+x"},
+        SolveRow{"LeadingMinusOneIsALoneSign", ",", "-1", "-4", "-9", "-1", "0", "0", "-x^2-0x"},
+        SolveRow{"HalvesWithComma", ",", "1", "2", "4", "0,5", "-0,5", "1", "0,5x^2-0,5x+1"},
+        SolveRow{"HalvesWithPeriod", ".", "1", "2", "4", "0.5", "-0.5", "1", "0.5x^2-0.5x+1"},
+        SolveRow{"NegativeMiddleAndPositiveConstant", ",", "3", "0", "3", "3", "-12", "12",
             "3x^2-12x+12"},
-        SolveRow {
+        SolveRow{
             "ZerosShowZeroLeadingAndMinusZeroMiddle", ",", "0", "0", "0", "0", "0", "0", "0x^2-0x"},
-        SolveRow {"EmptyFieldsReadAsZero", ",", "", "", "", "0", "0", "0", "0x^2-0x"},
-        SolveRow {"TextReadsAsZero", ",", "abc", "x", "?", "0", "0", "0", "0x^2-0x"},
-        SolveRow {"TypedCommaIsADecimalUnderPolishSettings", ",", "2,5", "0", "0", "1,25", "-6,25",
+        SolveRow{"EmptyFieldsReadAsZero", ",", "", "", "", "0", "0", "0", "0x^2-0x"},
+        SolveRow{"TextReadsAsZero", ",", "abc", "x", "?", "0", "0", "0", "0x^2-0x"},
+        SolveRow{"TypedCommaIsADecimalUnderPolishSettings", ",", "2,5", "0", "0", "1,25", "-6,25",
             "7,5", "1,25x^2-6,25x+7,5"},
-        SolveRow {"TypedCommaEndsTheNumberUnderPeriodSettings", ".", "2,5", "0", "2abc", "2", "-8",
+        SolveRow{"TypedCommaEndsTheNumberUnderPeriodSettings", ".", "2,5", "0", "2abc", "2", "-8",
             "8", "2x^2-8x+8"},
-        SolveRow {"PointOneTwoThreeLeavesRoundingResidues", ",", "0.1", "0.2", "0.3",
+        SolveRow{"PointOneTwoThreeLeavesRoundingResidues", ",", "0.1", "0.2", "0.3",
             "-1,38777878078145E-17", "0,1", "-5,55111512312578E-17",
             "-1,38777878078145E-17x^2+0,1x-5,55111512312578E-17"},
-        SolveRow {"AlmostOneIsWrittenWithItsDigit", ",", "0", "0", "2.0000000000000004", "1", "-3",
+        SolveRow{"AlmostOneIsWrittenWithItsDigit", ",", "0", "0", "2.0000000000000004", "1", "-3",
             "2", "1x^2-3x+2"},
-        SolveRow {"HugeValuesUseExponents", ",", "1e300", "0", "0", "5E+299", "-2,5E+300", "3E+300",
+        SolveRow{"HugeValuesUseExponents", ",", "1e300", "0", "0", "5E+299", "-2,5E+300", "3E+300",
             "5E+299x^2-2,5E+300x+3E+300"}),
     testing::RowName());
 
@@ -101,12 +101,12 @@ TEST_P(SolveOverflow, RaisesOverflowAndLeavesOutputsAlone)
 }
 
 INSTANTIATE_TEST_SUITE_P(BeyondDoubleRange, SolveOverflow,
-    ::testing::Values(OverflowRow {"ReadingM", "1e400", "0", "0"},
-        OverflowRow {"ReadingP", "0", "0", "-1e309"}, OverflowRow {"FourTimesN", "0", "1e308", "0"},
-        OverflowRow {"ThreeTimesM", "1e308", "0", "0"},
-        OverflowRow {"DifferenceInA", "0", "-1.7e308", "1.7e308"},
-        OverflowRow {"DifferenceInC", "5.9e307", "-2e306", "0"},
-        OverflowRow {"SumInC", "5e307", "0", "3e307"}),
+    ::testing::Values(OverflowRow{"ReadingM", "1e400", "0", "0"},
+        OverflowRow{"ReadingP", "0", "0", "-1e309"}, OverflowRow{"FourTimesN", "0", "1e308", "0"},
+        OverflowRow{"ThreeTimesM", "1e308", "0", "0"},
+        OverflowRow{"DifferenceInA", "0", "-1.7e308", "1.7e308"},
+        OverflowRow{"DifferenceInC", "5.9e307", "-2e306", "0"},
+        OverflowRow{"SumInC", "5e307", "0", "3e307"}),
     testing::RowName());
 
 TEST(Solve, StartValuesGiveTheFormulasLineByLine)
