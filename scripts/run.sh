@@ -3,7 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
+bash scripts/setup.sh run
 bash scripts/build.sh
-echo "The window is not built yet: so far Parabolix is its riddle library and tests."
-echo "Run 'bash scripts/test.sh' to see them pass."
+exec "${PARABOLIX_BUILD_DIR:-build}/ui/parabolix"

@@ -1,12 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building and testing Parabolix needs,
-# asking apt-get only for what is missing.
+# Installs the Debian 12 packages Parabolix needs, asking apt-get only for
+# what is missing. Usage: setup.sh [run|test|screenshot]  (default: run)
 set -euo pipefail
 
+# Building and running: compiler, Qt, and the window's font.
 packages=(
   cmake ninja-build g++ pkgconf
+  qt6-base-dev libxcb1-dev fonts-liberation
   libgtest-dev libbenchmark-dev
 )
+case ${1:-run} in
+  run) ;;
+  test)
+    # A virtual X server and the desktop accessibility bus for the end-to-end
+    # test; the validators and the MinGW resource compiler for the resources.
+    packages+=(
+      xvfb xauth dbus at-spi2-core python3-pyatspi python3-xlib
+      desktop-file-utils appstream binutils-mingw-w64-x86-64
+    )
+    ;;
+  screenshot) packages+=(xvfb xauth x11-utils imagemagick) ;;
+  *) echo "usage: $0 [run|test|screenshot]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

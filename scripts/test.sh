@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
+bash scripts/setup.sh test
 bash scripts/build.sh
 ctest --test-dir "${PARABOLIX_BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)"

@@ -2,6 +2,7 @@
 
 #include "riddle.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -95,6 +96,15 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect rect, const QString& 
     return label;
 }
 
+// A plain top-level widget would be announced as a mere filler; a screen
+// reader should meet this window as an application frame.
+QAccessibleInterface* accessibleForm(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("parabolix::ui::Form1") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 void showErrorBox(QWidget* parent, const QString& message)
@@ -132,6 +142,8 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
     , m_setup(std::move(setup))
     , m_fields(Text1, Text2, Text3, Text4, Text5, Text6)
 {
+    static const bool accessibleFormInstalled = (QAccessible::installFactory(accessibleForm), true);
+    (void)accessibleFormInstalled;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Parabolix"));
     setFixedSize(twips(0, 0, 4620, 5040).size());
