@@ -35,15 +35,6 @@ TEST(MixingGenerator, SameSeedTwiceGivesNewValues)
     EXPECT_NE(generator.next(), first);
 }
 
-TEST(MixingGenerator, SameHistoryGivesSameValues)
-{
-    MixingGenerator one;
-    MixingGenerator other;
-    one.reseed(42.25F);
-    other.reseed(42.25F);
-    EXPECT_EQ(one.next(), other.next());
-}
-
 TEST(SystemClock, CountsSecondsWithinOneDay)
 {
     const float seconds = SystemClock().secondsSinceMidnight();

