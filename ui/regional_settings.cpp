@@ -2,7 +2,21 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace parabolix::ui {
+
+std::string usableDecimalSeparator(const QString& separator)
+{
+    const auto confusing = [](QChar c) {
+        return c.isDigit() || c.isSpace() || c.category() == QChar::Other_Control
+            || QStringView(u"+-eE").contains(c);
+    };
+    if (separator.isEmpty() || separator.size() > 3
+        || std::any_of(separator.begin(), separator.end(), confusing))
+        return ".";
+    return separator.toStdString();
+}
 
 std::string decimalSeparatorOf(const QString& localeName)
 {
@@ -11,14 +25,13 @@ std::string decimalSeparatorOf(const QString& localeName)
     const QLocale locale(name);
     if (name.isEmpty() || locale.language() == QLocale::C)
         return ".";
-    const QString separator = locale.decimalPoint();
-    return separator.isEmpty() ? "." : separator.toStdString();
+    return usableDecimalSeparator(locale.decimalPoint());
 }
 
 std::string userDecimalSeparator()
 {
 #ifdef Q_OS_WIN
-    return QLocale::system().decimalPoint().toStdString();
+    return usableDecimalSeparator(QLocale::system().decimalPoint());
 #else
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
         const QString value = qEnvironmentVariable(variable);

@@ -218,7 +218,14 @@ INSTANTIATE_TEST_SUITE_P(Riddles, Form1Solve,
         SolveRow{"PolishSettingsWriteCommas", ",", "1", "2", "4", "0,5x^2-0,5x+1",
             "a=0,5p-n+0,5m=0,5\nb=4n-2,5m-1,5p=-0,5\nc=3m-3n+p=1\n"},
         SolveRow{"PeriodSettingsWritePeriods", ".", "1", "2", "4", "0.5x^2-0.5x+1",
-            "a=0,5p-n+0,5m=0.5\nb=4n-2,5m-1,5p=-0.5\nc=3m-3n+p=1\n"}),
+            "a=0,5p-n+0,5m=0.5\nb=4n-2,5m-1,5p=-0.5\nc=3m-3n+p=1\n"},
+        SolveRow{"ArabicSettingsWriteTheirOwnSign", "\xD9\xAB", "1", "2", "4",
+            "0\xD9\xAB"
+            "5x^2-0\xD9\xAB"
+            "5x+1",
+            "a=0,5p-n+0,5m=0\xD9\xAB"
+            "5\nb=4n-2,5m-1,5p=-0\xD9\xAB"
+            "5\nc=3m-3n+p=1\n"}),
     testing::RowName());
 
 TEST(Form1, DrawSetsInputsEmptiesPolynomialAndKeepsFormulas)
@@ -256,6 +263,31 @@ TEST(Form1, OverflowIsReportedOnceAndTheWindowGoesOn)
     QTest::mouseClick(window.form.Command1, Qt::LeftButton);
     EXPECT_EQ(window.form.Text4->text(), QStringLiteral("x^2-4x+4"));
     EXPECT_EQ(window.messages.size(), 1U);
+}
+
+TEST(Form1, TenMegabytePasteIsAnsweredWithAnOverflow)
+{
+    TestWindow window;
+    window.form.Text2->clear();
+    window.form.Text2->insert(QString(10 << 20, QLatin1Char('7')));
+    QTest::mouseClick(window.form.Command1, Qt::LeftButton);
+    ASSERT_EQ(window.messages.size(), 1U);
+    EXPECT_EQ(window.messages.front(), QStringLiteral("Przepełnienie: liczba jest zbyt duża."));
+    EXPECT_EQ(window.form.Text4->text(), QString());
+}
+
+// Under the sanitizer build the leak checker sees every allocation these
+// clicks make; anything kept beyond the window's life is reported.
+TEST(Form1, ThousandsOfClicksLeaveTheWindowWorking)
+{
+    TestWindow window;
+    for (int i = 0; i < 2000; ++i) {
+        QTest::mouseClick(window.form.Command1, Qt::LeftButton);
+        QTest::mouseClick(window.form.Command2, Qt::LeftButton);
+    }
+    QTest::mouseClick(window.form.Command1, Qt::LeftButton);
+    EXPECT_EQ(window.form.Text4->text(), QStringLiteral("-4x^2+63x-52")); // 7, 58, 101
+    EXPECT_TRUE(window.messages.empty());
 }
 
 } // namespace
