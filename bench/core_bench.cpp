@@ -20,6 +20,7 @@ std::vector<double> mixedValues()
     std::uniform_int_distribution<int> whole(-1000, 1000);
     std::uniform_real_distribution<double> any(-1e6, 1e6);
     std::vector<double> values;
+    values.reserve(1024);
     for (int i = 0; i < 1024; ++i)
         values.push_back(i % 2 == 0 ? whole(random) * 0.5 : any(random));
     return values;

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <numeric>
 
 namespace parabolix {
 
@@ -128,9 +129,10 @@ std::int64_t takeExponent(Scanner& scanner)
     }
     std::string digits;
     scanner.takeDigits(digits);
-    std::int64_t exponent = 0;
-    for (char digit : digits)
-        exponent = std::min(exponent * 10 + (digit - '0'), kExponentLimit);
+    const std::int64_t exponent = std::accumulate(
+        digits.begin(), digits.end(), std::int64_t{0}, [](std::int64_t sum, char digit) {
+            return std::min(sum * 10 + (digit - '0'), kExponentLimit);
+        });
     return negative ? -exponent : exponent;
 }
 
@@ -164,7 +166,7 @@ double textToNumber(std::string_view text, std::string_view decimalSeparator)
     const std::int64_t exponent = takeExponent(scanner);
     if (exponent != 0) {
         std::array<char, 24> digits{};
-        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), exponent).ptr;
+        char* end = std::to_chars(digits.data(), digits.data() + digits.size(), exponent).ptr;
         plain += 'e';
         plain.append(digits.data(), end);
     }
@@ -213,18 +215,22 @@ std::string doubleToText(double value, std::string_view decimalSeparator)
     const int decimals = std::max(0, count - 1 - power);
     std::string text = value < 0 ? "-" : "";
     if (power < 15 && decimals <= 15) {
-        if (power < 0) {
+        const int leading = power + 1; // digits before the separator
+        if (leading <= 0) {
+            const int zeros = -leading;
             text += '0';
             text += decimalSeparator;
-            text.append(static_cast<std::size_t>(-power - 1), '0');
+            text.append(static_cast<std::size_t>(zeros), '0');
             text += digits;
-        } else if (count <= power + 1) {
+        } else if (count <= leading) {
+            const int zeros = leading - count;
             text += digits;
-            text.append(static_cast<std::size_t>(power + 1 - count), '0');
+            text.append(static_cast<std::size_t>(zeros), '0');
         } else {
-            text += digits.substr(0, static_cast<std::size_t>(power + 1));
+            const auto split = static_cast<std::size_t>(leading);
+            text += digits.substr(0, split);
             text += decimalSeparator;
-            text += digits.substr(static_cast<std::size_t>(power + 1));
+            text += digits.substr(split);
         }
         return text;
     }

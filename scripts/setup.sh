@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Parabolix needs, asking apt-get only for
-# what is missing. Usage: setup.sh [run|test|screenshot]  (default: run)
+# what is missing. Usage: setup.sh [run|test|check|screenshot]  (default: run)
 set -euo pipefail
 
 # Building and running: compiler, Qt, and the window's font.
@@ -9,18 +9,21 @@ packages=(
   qt6-base-dev libxcb1-dev fonts-liberation
   libgtest-dev libbenchmark-dev
 )
+# A virtual X server and the desktop accessibility bus for the end-to-end
+# test; the validators and the MinGW resource compiler for the resources.
+test_packages=(
+  xvfb xauth dbus at-spi2-core python3-pyatspi python3-xlib
+  desktop-file-utils appstream binutils-mingw-w64-x86-64
+)
+# clang with its fuzzer and sanitizer runtimes, and the two analysers.
+check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)
+
 case ${1:-run} in
   run) ;;
-  test)
-    # A virtual X server and the desktop accessibility bus for the end-to-end
-    # test; the validators and the MinGW resource compiler for the resources.
-    packages+=(
-      xvfb xauth dbus at-spi2-core python3-pyatspi python3-xlib
-      desktop-file-utils appstream binutils-mingw-w64-x86-64
-    )
-    ;;
+  test) packages+=("${test_packages[@]}") ;;
+  check) packages+=("${test_packages[@]}" "${check_packages[@]}") ;;
   screenshot) packages+=(xvfb xauth x11-utils imagemagick) ;;
-  *) echo "usage: $0 [run|test|screenshot]" >&2; exit 2 ;;
+  *) echo "usage: $0 [run|test|check|screenshot]" >&2; exit 2 ;;
 esac
 
 missing=()

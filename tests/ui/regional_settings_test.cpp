@@ -70,7 +70,7 @@ TEST_P(UserDecimalSeparatorTable, FollowsThePosixPrecedence)
     const EnvironmentRow& row = GetParam();
     for (const auto& [variable, value] :
         {std::pair{"LC_ALL", row.lcAll}, {"LC_NUMERIC", row.lcNumeric}, {"LANG", row.lang}}) {
-        if (*value)
+        if (*value != '\0')
             qputenv(variable, value);
         else
             qunsetenv(variable);
