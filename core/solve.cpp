@@ -40,6 +40,15 @@ std::string leadingTerm(double a, std::string_view separator)
     return doubleToText(a, separator);
 }
 
+// A sign followed by a value. Built by appending: GCC 12 warns falsely
+// (-Wrestrict, its bug 105651) on "+" + std::string at high optimisation.
+std::string withSign(char sign, double magnitude, std::string_view separator)
+{
+    std::string term(1, sign);
+    term += doubleToText(magnitude, separator);
+    return term;
+}
+
 std::string middleTerm(double b, std::string_view separator)
 {
     if (b == 1)
@@ -47,15 +56,15 @@ std::string middleTerm(double b, std::string_view separator)
     if (b == -1)
         return "-";
     if (b > 0)
-        return "+" + doubleToText(b, separator);
+        return withSign('+', b, separator);
     // Zero lands here too and shows as -0, as the program always wrote it.
-    return "-" + doubleToText(std::fabs(b), separator);
+    return withSign('-', std::fabs(b), separator);
 }
 
 std::string constantTerm(double c, std::string_view separator)
 {
     if (c > 0)
-        return "+" + doubleToText(c, separator);
+        return withSign('+', c, separator);
     if (c < 0)
         return doubleToText(c, separator);
     return "";

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The deep checks, after scripts/test.sh: the whole suite again under
 # AddressSanitizer and UBSan, every fuzz target for a bounded time (seconds,
-# default 60 each), and static analysis.
+# default 60 each), static analysis, and the Debian package built, checked
+# with lintian, installed and started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 fuzz_seconds=${1:-60}
 bash scripts/setup.sh check
+bash scripts/setup.sh package
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 PARABOLIX_BUILD_DIR=build-sanitize bash scripts/build.sh -DPARABOLIX_SANITIZE=ON \
@@ -18,3 +20,7 @@ bash scripts/fuzz.sh "$fuzz_seconds"
 
 echo "== static analysis"
 bash scripts/analyse.sh
+
+echo "== Debian package: build, lintian, install, start"
+bash scripts/package.sh
+bash scripts/package_smoke.sh

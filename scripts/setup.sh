@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Parabolix needs, asking apt-get only for
-# what is missing. Usage: setup.sh [run|test|check|screenshot]  (default: run)
+# what is missing. Usage: setup.sh [run|test|check|package|screenshot]  (default: run)
 set -euo pipefail
 
 # Building and running: compiler, Qt, and the window's font.
@@ -17,13 +17,17 @@ test_packages=(
 )
 # clang with its fuzzer and sanitizer runtimes, and the two analysers.
 check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)
+# CPack's Debian generator with dpkg-shlibdeps, lintian to judge the result,
+# and an X server to start the installed program on.
+package_packages=(dpkg-dev file lintian xvfb xauth x11-utils)
 
 case ${1:-run} in
   run) ;;
   test) packages+=("${test_packages[@]}") ;;
   check) packages+=("${test_packages[@]}" "${check_packages[@]}") ;;
+  package) packages+=("${package_packages[@]}") ;;
   screenshot) packages+=(xvfb xauth x11-utils imagemagick) ;;
-  *) echo "usage: $0 [run|test|check|screenshot]" >&2; exit 2 ;;
+  *) echo "usage: $0 [run|test|check|package|screenshot]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Start-up and memory of Parabolix against two floors, under a virtual X
+# server: a minimal Qt Widgets window of the same size, and a plain Xlib
+# window. Runs them interleaved ROUNDS times (default 21), then measures the
+# CPU Parabolix uses over 10 idle seconds. Benchmarks, not tests: the
+# figures are for reading, never for passing or failing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+rounds=${1:-21}
+bash scripts/setup.sh run
+if ! dpkg-query -W -f='${Status}' xvfb libxdamage-dev 2>/dev/null | grep -q "install ok installed"; then
+  sudo_if_needed=(); ((EUID == 0)) || sudo_if_needed=(sudo)
+  "${sudo_if_needed[@]}" apt-get install -y -q --no-install-recommends xvfb xauth libxdamage-dev
+fi
+PARABOLIX_BUILD_DIR=${PARABOLIX_BUILD_DIR:-build-release} bash scripts/build.sh \
+  -DCMAKE_BUILD_TYPE=Release -DPARABOLIX_BUILD_TESTS=OFF
+build_dir=${PARABOLIX_BUILD_DIR:-build-release}
+
+export LANG=pl_PL.UTF-8 QT_QPA_PLATFORM=xcb
+xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" bash -c '
+  "$1/bench/startup_probe" "$2" parabolix="$1/ui/parabolix" qt-floor="$1/bench/qt_floor" \
+    xlib-floor="$1/bench/xlib_floor"
+  "$1/bench/startup_probe" --idle 10 "$1/ui/parabolix"
+' startup "$build_dir" "$rounds"
