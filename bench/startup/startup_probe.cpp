@@ -146,6 +146,10 @@ double cpuSeconds(pid_t process)
     return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
+// Some windows cannot be watched (an input-only window, one already gone);
+// they are simply not the window being measured.
+int ignoreError(Display*, XErrorEvent*) { return 0; }
+
 int usage()
 {
     std::fprintf(stderr,
@@ -168,6 +172,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "startup_probe: needs an X server with the DAMAGE extension\n");
         return 1;
     }
+    XSetErrorHandler(ignoreError);
     XSelectInput(probe.display, DefaultRootWindow(probe.display), SubstructureNotifyMask);
 
     if (std::string(argv[1]) == "--idle") {
