@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_dir=${PARABOLIX_BUILD_DIR:-build}
-sources=(core/*.cpp ui/*.cpp tests/core/*.cpp tests/ui/*.cpp bench/*.cpp)
+sources=(core/*.cpp ui/*.cpp tests/core/*.cpp tests/ui/*.cpp bench/*.cpp bench/startup/*.cpp)
 
 echo "== clang-tidy"
 run-clang-tidy -quiet -p "$build_dir" -j "$(nproc)" "${sources[@]}" >"$build_dir/clang-tidy.log" 2>&1 ||

@@ -10,10 +10,11 @@ packages=(
   libgtest-dev libbenchmark-dev
 )
 # A virtual X server and the desktop accessibility bus for the end-to-end
-# test; the validators and the MinGW resource compiler for the resources.
+# test; the validators and the MinGW resource compiler for the resources;
+# XDamage so that the start-up benchmark builds with everything else.
 test_packages=(
   xvfb xauth dbus at-spi2-core python3-pyatspi python3-xlib
-  desktop-file-utils appstream binutils-mingw-w64-x86-64
+  desktop-file-utils appstream binutils-mingw-w64-x86-64 libxdamage-dev
 )
 # clang with its fuzzer and sanitizer runtimes, and the two analysers.
 check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)

@@ -20,6 +20,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <sys/resource.h>
 #include <sys/select.h>
@@ -118,7 +119,7 @@ double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 std::string spread(std::vector<double> values)
@@ -148,9 +149,12 @@ double cpuSeconds(pid_t process)
 
 // Some windows cannot be watched (an input-only window, one already gone);
 // they are simply not the window being measured.
-int ignoreError(Display*, XErrorEvent*) { return 0; }
+int ignoreError(Display* /*display*/, XErrorEvent* /*error*/)
+{
+    return 0;
+}
 
-int usage()
+int printUsage()
 {
     std::fprintf(stderr,
         "usage: startup_probe ROUNDS NAME=PROGRAM...\n"
@@ -158,17 +162,15 @@ int usage()
     return 2;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int measure(int argc, char** argv)
 {
     if (argc < 3)
-        return usage();
+        return printUsage();
     Probe probe;
     probe.display = XOpenDisplay(nullptr);
     int damageError = 0;
     if (probe.display == nullptr
-        || !XDamageQueryExtension(probe.display, &probe.damageEvent, &damageError)) {
+        || XDamageQueryExtension(probe.display, &probe.damageEvent, &damageError) == 0) {
         std::fprintf(stderr, "startup_probe: needs an X server with the DAMAGE extension\n");
         return 1;
     }
@@ -193,7 +195,7 @@ int main(int argc, char* argv[])
         const std::string spec = argv[i];
         const auto equals = spec.find('=');
         if (equals == std::string::npos)
-            return usage();
+            return printUsage();
         programs.emplace_back(spec.substr(0, equals), spec.substr(equals + 1));
     }
     std::map<std::string, std::vector<Run>> runs;
@@ -233,4 +235,16 @@ int main(int argc, char* argv[])
     }
     std::printf("\n(%d interleaved rounds)\n", rounds);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    try {
+        return measure(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "startup_probe: %s\n", error.what());
+        return 1;
+    }
 }

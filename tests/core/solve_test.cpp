@@ -13,6 +13,15 @@ namespace {
 
 using testing::PrintTo;
 
+FieldRecord withInputs(const std::string& m, const std::string& n, const std::string& p)
+{
+    FieldRecord fields;
+    fields.setText(Field::Text1, m);
+    fields.setText(Field::Text2, n);
+    fields.setText(Field::Text3, p);
+    return fields;
+}
+
 struct SolveRow {
     const char* name;
     const char* separator;
@@ -30,10 +39,7 @@ class SolveTable : public ::testing::TestWithParam<SolveRow> { };
 TEST_P(SolveTable, WritesFormulasWithValuesAndThePolynomial)
 {
     const SolveRow& row = GetParam();
-    FieldRecord fields;
-    fields.setText(Field::Text1, row.m);
-    fields.setText(Field::Text2, row.n);
-    fields.setText(Field::Text3, row.p);
+    FieldRecord fields = withInputs(row.m, row.n, row.p);
 
     solve(fields, row.separator);
 
@@ -83,10 +89,7 @@ class SolveOverflow : public ::testing::TestWithParam<OverflowRow> { };
 TEST_P(SolveOverflow, RaisesOverflowAndLeavesOutputsAlone)
 {
     const OverflowRow& row = GetParam();
-    FieldRecord fields;
-    fields.setText(Field::Text1, row.m);
-    fields.setText(Field::Text2, row.n);
-    fields.setText(Field::Text3, row.p);
+    FieldRecord fields = withInputs(row.m, row.n, row.p);
     fields.setText(Field::Text4, "old polynomial");
     fields.setText(Field::Text6, "old formulas");
 
@@ -129,10 +132,8 @@ TEST(Solve, WholeInputsAreReproducedByTheSolution)
         const double m = value(random);
         const double n = value(random);
         const double p = value(random);
-        FieldRecord fields;
-        fields.setText(Field::Text1, std::to_string(static_cast<int>(m)));
-        fields.setText(Field::Text2, std::to_string(static_cast<int>(n)));
-        fields.setText(Field::Text3, std::to_string(static_cast<int>(p)));
+        FieldRecord fields = withInputs(std::to_string(static_cast<int>(m)),
+            std::to_string(static_cast<int>(n)), std::to_string(static_cast<int>(p)));
         solve(fields, ",");
         const std::string formulas = fields.text(Field::Text6);
         const double a = valueAfter(formulas, "0,5m=");
