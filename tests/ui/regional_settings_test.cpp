@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Environments, UserDecimalSeparatorTable,
     ::testing::Values(EnvironmentRow{"AllOverridesTheRest", "pl_PL.UTF-8", "en_US", "en_US", ","},
         EnvironmentRow{"NumericOverridesLang", "", "en_US.UTF-8", "pl_PL", "."},
         EnvironmentRow{"LangAlone", "", "", "pl_PL.UTF-8", ","},
-        EnvironmentRow{"NothingSetIsPeriod", "", "", "", "."}),
+        EnvironmentRow{"NothingSetIsPeriod", "", "", "", "."},
+        EnvironmentRow{"MalformedAllIsPeriod", "garbage", "pl_PL.UTF-8", "pl_PL.UTF-8", "."}),
     testing::RowName());
 
 } // namespace
