@@ -192,11 +192,11 @@ int measure(int argc, char** argv)
     const int rounds = std::atoi(argv[1]);
     std::vector<std::pair<std::string, std::string>> programs;
     for (int i = 2; i < argc; ++i) {
-        const std::string spec = argv[i];
-        const auto equals = spec.find('=');
+        const std::string namedProgram = argv[i];
+        const auto equals = namedProgram.find('=');
         if (equals == std::string::npos)
             return printUsage();
-        programs.emplace_back(spec.substr(0, equals), spec.substr(equals + 1));
+        programs.emplace_back(namedProgram.substr(0, equals), namedProgram.substr(equals + 1));
     }
     std::map<std::string, std::vector<Run>> runs;
     for (int round = 0; round < rounds; ++round) {
