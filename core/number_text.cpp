@@ -27,27 +27,12 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// A regional separator that could be mistaken for part of a number is ignored;
-// the period always works.
-std::string_view usableSeparator(std::string_view separator)
-{
-    if (separator.empty() || separator == ".")
-        return {};
-    const char first = separator.front();
-    if (isDigit(first) || first == '+' || first == '-' || first == 'e' || first == 'E')
-        return {};
-    for (std::string_view blank : kBlanks)
-        if (separator.starts_with(blank))
-            return {};
-    return separator;
-}
-
 // Walks a text once, left to right, skipping blanks before every token.
 class Scanner {
 public:
     Scanner(std::string_view text, std::string_view separator)
         : m_rest(text)
-        , m_separator(usableSeparator(separator))
+        , m_separator(usableDecimalSeparator(separator))
     {
     }
 
@@ -73,7 +58,7 @@ public:
     {
         if (take('.'))
             return true;
-        if (m_separator.empty() || !m_rest.starts_with(m_separator))
+        if (!m_rest.starts_with(m_separator))
             return false;
         m_rest.remove_prefix(m_separator.size());
         return true;
@@ -147,6 +132,26 @@ std::int64_t decimalMagnitude(
 }
 
 } // namespace
+
+std::string_view usableDecimalSeparator(std::string_view separator)
+{
+    const auto isCharacterStart
+        = [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; };
+    const auto characters = std::count_if(separator.begin(), separator.end(), isCharacterStart);
+    const auto confusing = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return isDigit(c) || byte < 0x20U || byte == 0x7FU
+            || std::string_view("+-eE").find(c) != std::string_view::npos;
+    };
+    const auto blank = [separator](std::string_view candidate) {
+        return separator.find(candidate) != std::string_view::npos;
+    };
+    if (characters < 1 || characters > 3
+        || std::any_of(separator.begin(), separator.end(), confusing)
+        || std::any_of(kBlanks.begin(), kBlanks.end(), blank))
+        return ".";
+    return separator;
+}
 
 double textToNumber(std::string_view text, std::string_view decimalSeparator)
 {

@@ -7,9 +7,15 @@
 
 namespace parabolix {
 
+// Returns `separator` if a number can carry it unambiguously: one to three
+// characters, none of them a digit, sign, exponent letter, blank or control
+// character. Otherwise returns ".". Windows lets a user type any separator.
+[[nodiscard]] std::string_view usableDecimalSeparator(std::string_view separator);
+
 // Reads the number at the start of `text`, the way a pocket calculator user
 // expects: blanks (space, tab, U+00A0, U+202F) are skipped anywhere in it, then
-// an optional sign, digits, one decimal separator ('.' or `decimalSeparator`),
+// an optional sign, digits, one decimal separator ('.' or a usable
+// `decimalSeparator`),
 // digits, and an optional exponent (E or e, optional sign, digits). Reading
 // stops at the first character that cannot continue the number; no number at
 // the start gives 0. Correctly rounded; too small a value gives 0 or the

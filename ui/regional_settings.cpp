@@ -1,22 +1,19 @@
 #include "regional_settings.h"
 
-#include <QLocale>
+#include "number_text.h"
 
-#include <algorithm>
+#include <QLocale>
 
 namespace parabolix::ui {
 
-std::string usableDecimalSeparator(const QString& separator)
+namespace {
+
+std::string usableSeparator(const QString& separator)
 {
-    const auto confusing = [](QChar c) {
-        return c.isDigit() || c.isSpace() || c.category() == QChar::Other_Control
-            || QStringView(u"+-eE").contains(c);
-    };
-    if (separator.isEmpty() || separator.size() > 3
-        || std::any_of(separator.begin(), separator.end(), confusing))
-        return ".";
-    return separator.toStdString();
+    return std::string(usableDecimalSeparator(separator.toStdString()));
 }
+
+} // namespace
 
 std::string decimalSeparatorOf(const QString& localeName)
 {
@@ -25,13 +22,13 @@ std::string decimalSeparatorOf(const QString& localeName)
     const QLocale locale(name);
     if (name.isEmpty() || locale.language() == QLocale::C)
         return ".";
-    return usableDecimalSeparator(locale.decimalPoint());
+    return usableSeparator(locale.decimalPoint());
 }
 
 std::string userDecimalSeparator()
 {
 #ifdef Q_OS_WIN
-    return usableDecimalSeparator(QLocale::system().decimalPoint());
+    return usableSeparator(QLocale::system().decimalPoint());
 #else
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
         const QString value = qEnvironmentVariable(variable);

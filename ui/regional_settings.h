@@ -7,14 +7,10 @@
 
 namespace parabolix::ui {
 
-// Returns `separator` if a number can carry it unambiguously: one to three
-// characters, none of them a digit, sign, exponent letter, blank or control
-// character. Otherwise returns ".". Windows lets a user type any separator.
-[[nodiscard]] std::string usableDecimalSeparator(const QString& separator);
-
 // Returns the decimal separator of the named locale ("pl_PL.UTF-8" gives
 // ","), from Qt's own locale data, so the locale need not be generated on the
-// machine. An empty, "C", "POSIX" or unknown name gives ".".
+// machine. An empty, "C", "POSIX" or unknown name gives ".", and so does a
+// separator that numbers cannot carry (see usableDecimalSeparator).
 [[nodiscard]] std::string decimalSeparatorOf(const QString& localeName);
 
 // Returns the user's decimal separator: on Windows from the regional

@@ -124,6 +124,30 @@ TEST(DoubleToText, AgreesWithTheCLibraryOnFifteenSignificantDigits)
     }
 }
 
+struct SeparatorRow {
+    const char* name;
+    const char* separator;
+    const char* used;
+};
+
+class UsableSeparatorTable : public ::testing::TestWithParam<SeparatorRow> { };
+
+TEST_P(UsableSeparatorTable, RefusesSeparatorsThatCannotBeRead)
+{
+    EXPECT_EQ(usableDecimalSeparator(GetParam().separator), GetParam().used);
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, UsableSeparatorTable,
+    ::testing::Values(SeparatorRow{"Comma", ",", ","},
+        SeparatorRow{"ArabicSign", "\xD9\xAB", "\xD9\xAB"},
+        SeparatorRow{"ThreeCharacters", "<:>", "<:>"},
+        SeparatorRow{"MiddleDot", "\xC2\xB7", "\xC2\xB7"}, SeparatorRow{"EmptyIsPeriod", "", "."},
+        SeparatorRow{"DigitIsPeriod", "5", "."}, SeparatorRow{"SpaceIsPeriod", " ", "."},
+        SeparatorRow{"NoBreakSpaceIsPeriod", "\xC2\xA0", "."},
+        SeparatorRow{"ExponentLetterIsPeriod", "e", "."}, SeparatorRow{"TabIsPeriod", "\t", "."},
+        SeparatorRow{"FourCharactersIsPeriod", "dot.", "."}),
+    testing::RowName());
+
 struct ToNumberRow {
     const char* name;
     std::string text;
@@ -155,10 +179,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTable,
             "3\xD9\xAB"
             "5",
             "\xD9\xAB", 3.5},
-        ToNumberRow{"DigitSeparatorIsIgnored",
-            "3"
-            "5",
-            "5", 35},
         ToNumberRow{"LeadingBlanks", " \t 42", ",", 42},
         ToNumberRow{"ThousandsWithSpace", "10 000", ",", 10000},
         ToNumberRow{"ThousandsWithNoBreakSpace",

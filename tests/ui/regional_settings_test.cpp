@@ -31,30 +31,6 @@ INSTANTIATE_TEST_SUITE_P(Locales, DecimalSeparatorTable,
         LocaleRow{"EmptyIsPeriod", "", "."}, LocaleRow{"GarbageIsPeriod", "garbage", "."}),
     testing::RowName());
 
-struct SeparatorRow {
-    const char* name;
-    const char* separator;
-    const char* used;
-};
-
-class UsableSeparatorTable : public ::testing::TestWithParam<SeparatorRow> { };
-
-TEST_P(UsableSeparatorTable, RefusesSeparatorsThatCannotBeRead)
-{
-    EXPECT_EQ(usableDecimalSeparator(QString::fromUtf8(GetParam().separator)), GetParam().used);
-}
-
-INSTANTIATE_TEST_SUITE_P(Separators, UsableSeparatorTable,
-    ::testing::Values(SeparatorRow{"Comma", ",", ","},
-        SeparatorRow{"ArabicSign", "\xD9\xAB", "\xD9\xAB"},
-        SeparatorRow{"ThreeCharacters", "<:>", "<:>"},
-        SeparatorRow{"MiddleDot", "\xC2\xB7", "\xC2\xB7"}, SeparatorRow{"EmptyIsPeriod", "", "."},
-        SeparatorRow{"DigitIsPeriod", "5", "."}, SeparatorRow{"SpaceIsPeriod", " ", "."},
-        SeparatorRow{"NoBreakSpaceIsPeriod", "\xC2\xA0", "."},
-        SeparatorRow{"ExponentLetterIsPeriod", "e", "."}, SeparatorRow{"TabIsPeriod", "\t", "."},
-        SeparatorRow{"FourCharactersIsPeriod", "dot.", "."}),
-    testing::RowName());
-
 struct EnvironmentRow {
     const char* name;
     const char* lcAll;
