@@ -8,11 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 rounds=${1:-21}
-bash scripts/setup.sh run
-if ! dpkg-query -W -f='${Status}' xvfb libxdamage-dev 2>/dev/null | grep -q "install ok installed"; then
-  sudo_if_needed=(); ((EUID == 0)) || sudo_if_needed=(sudo)
-  "${sudo_if_needed[@]}" apt-get install -y -q --no-install-recommends xvfb xauth libxdamage-dev
-fi
+bash scripts/setup.sh test # brings Xvfb and XDamage too
 PARABOLIX_BUILD_DIR=${PARABOLIX_BUILD_DIR:-build-release} bash scripts/build.sh \
   -DCMAKE_BUILD_TYPE=Release -DPARABOLIX_BUILD_TESTS=OFF
 build_dir=${PARABOLIX_BUILD_DIR:-build-release}
