@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include <limits>
+#include <mutex>
 
 namespace parabolix::ui {
 
@@ -142,8 +143,8 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
     , m_setup(std::move(setup))
     , m_fields(Text1, Text2, Text3, Text4, Text5, Text6)
 {
-    static const bool accessibleFormInstalled = (QAccessible::installFactory(accessibleForm), true);
-    (void)accessibleFormInstalled;
+    static std::once_flag accessibleFormInstalled;
+    std::call_once(accessibleFormInstalled, [] { QAccessible::installFactory(accessibleForm); });
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Parabolix"));
     setFixedSize(twips(0, 0, 4620, 5040).size());
