@@ -26,22 +26,30 @@ constexpr QRect twips(int left, int top, int width, int height)
         height / kTwipsPerPixel};
 }
 
+// A fixed dialog frame with a close button only. Windows draws the close
+// button only with a system menu, and a thin frame only for a fixed dialog.
+constexpr Qt::WindowFlags kFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 constexpr QColor kLightOrange(255, 192, 128);
 constexpr QColor kNavy(0, 0, 128);
 
-// The one font of the window. Liberation Sans at 10 px (7.5 pt at 96 dpi)
-// fits every caption whole on one line in its classic box; the classic
-// dialog font does the same on Windows.
+// The one font of the window: Arial at 10 px (7.5 pt at 96 dpi), the largest
+// size at which every caption fits whole on one line in its classic box.
+// Every Windows has Arial. Liberation Sans is drawn to Arial's metrics, so it
+// lays the captions out the same where Arial is missing: under Wine, and on
+// Linux, where it is the font the window asks for.
 QFont dialogFont()
 {
+    QFont font;
 #ifdef Q_OS_WIN
-    return QFont(QStringLiteral("MS Shell Dlg 2"), 8);
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
 #else
-    QFont font(QStringLiteral("Liberation Sans"));
+    font.setFamily(QStringLiteral("Liberation Sans"));
+#endif
     font.setPixelSize(10);
     font.setStyleHint(QFont::SansSerif);
     return font;
-#endif
 }
 
 template <typename Widget>
@@ -116,8 +124,7 @@ void showErrorBox(QWidget* parent, const QString& message)
 }
 
 Form1::Form1(Form1Setup setup, QWidget* parent)
-    : QWidget(parent,
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, kFrame)
     , Text6(makeTextArea(this, "Text6", twips(315, 3150, 4005, 960)))
     , Text5(makeTextArea(this, "Text5", twips(315, 1785, 4005, 1275)))
     , Command2(makeButton(this, "Command2", twips(1155, 1365, 2220, 330),

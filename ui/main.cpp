@@ -7,19 +7,15 @@
 
 namespace {
 
-// Windows takes the classic three-depth .ico. Elsewhere PNG needs no image
-// plugin, which keeps start-up lean, and the larger sizes stay sharp at
-// higher scale factors.
-QIcon programIcon()
+// PNG needs no image plugin, which keeps start-up lean, and the larger sizes
+// stay sharp at higher scale factors. On Windows the window class takes the
+// executable's own icon, with its three colour depths, so nothing is set here.
+[[maybe_unused]] void setProgramIcon()
 {
-#ifdef Q_OS_WIN
-    return QIcon(QStringLiteral(":/parabolix.ico"));
-#else
     QIcon icon;
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    return icon;
-#endif
+    QApplication::setWindowIcon(icon);
 }
 
 } // namespace
@@ -27,7 +23,9 @@ QIcon programIcon()
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(programIcon());
+#ifndef Q_OS_WIN
+    setProgramIcon();
+#endif
 
     parabolix::ui::Form1 window({.decimalSeparator = parabolix::ui::userDecimalSeparator()});
     parabolix::ui::keepOffTaskbar(window);

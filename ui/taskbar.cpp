@@ -45,13 +45,16 @@ void skipTaskbarOnX11(QWidget& window)
 
 #if defined(Q_OS_WIN)
 // An owned top-level window gets no taskbar button. An owned window does not
-// count as the last window either, so its closing ends the program here.
+// count as the last window either, so its closing ends the program here. The
+// owner lives exactly as long as the window: a native window left to static
+// destruction would outlive the application object and fault at exit.
 void ownByHiddenWindow(QWidget& window)
 {
-    static QWindow owner;
-    owner.create();
+    auto* owner = new QWindow;
+    owner->create();
     window.winId();
-    window.windowHandle()->setTransientParent(&owner);
+    window.windowHandle()->setTransientParent(owner);
+    QObject::connect(&window, &QObject::destroyed, [owner] { delete owner; });
     QObject::connect(window.windowHandle(), &QWindow::visibleChanged, qGuiApp, [](bool visible) {
         if (!visible)
             QCoreApplication::quit();
