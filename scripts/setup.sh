@@ -10,17 +10,26 @@ packages=(
   libgtest-dev libbenchmark-dev
 )
 # A virtual X server and the desktop accessibility bus for the end-to-end
-# test; the validators and the MinGW resource compiler for the resources;
+# test; the validators for the desktop files;
 # XDamage so that the start-up benchmark builds with everything else.
 test_packages=(
   xvfb xauth dbus at-spi2-core python3-pyatspi python3-xlib
-  desktop-file-utils appstream binutils-mingw-w64-x86-64 libxdamage-dev
+  desktop-file-utils appstream libxdamage-dev
 )
 # clang with its fuzzer and sanitizer runtimes, and the two analysers.
 check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)
 # CPack's Debian generator with dpkg-shlibdeps, lintian to judge the result,
 # and an X server to start the installed program on.
 package_packages=(dpkg-dev file lintian xvfb xauth x11-utils)
+# The Windows build: MinGW-w64 (posix threads), Debian's host Qt tools and
+# GoogleTest's source for the static Qt and the tests, NSIS for the installer,
+# and Wine with Windows' font metrics, icoutils, an X server and the tools to
+# drive it for the tests.
+windows_packages=(
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  qt6-base-dev-tools googletest xz-utils nsis
+  wine wine64 fonts-wine icoutils xvfb xauth xdotool xclip
+)
 
 case ${1:-run} in
   run) ;;
@@ -28,7 +37,8 @@ case ${1:-run} in
   check) packages+=("${test_packages[@]}" "${check_packages[@]}") ;;
   package) packages+=("${package_packages[@]}") ;;
   screenshot) packages+=(xvfb xauth x11-utils imagemagick) ;;
-  *) echo "usage: $0 [run|test|check|package|screenshot]" >&2; exit 2 ;;
+  windows) packages+=("${windows_packages[@]}") ;;
+  *) echo "usage: $0 [run|test|check|package|screenshot|windows]" >&2; exit 2 ;;
 esac
 
 missing=()
