@@ -2,29 +2,14 @@
 # Installs a build into a scratch prefix and checks that everything a desktop
 # needs lands in its standard place.
 set -euo pipefail
-build_dir=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-
-cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+cmake --install "$1" --prefix "$prefix" >/dev/null
 id=io.github.parabolix.Parabolix
-expected=(
-  bin/parabolix
-  share/applications/$id.desktop
-  share/metainfo/$id.metainfo.xml
-)
-for size in 16 32 48 64 128 256; do
-  expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+failed=0
+for path in bin/parabolix share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
+  [[ -f $prefix/$path ]] || { echo "missing: $path"; failed=$((failed + 1)); }
 done
-
-passed=0 failed=0
-for path in "${expected[@]}"; do
-  if [[ -f $prefix/$path ]]; then
-    passed=$((passed + 1))
-  else
-    echo "missing: $path"
-    failed=$((failed + 1))
-  fi
-done
-echo "$passed passed, $failed failed"
+echo "$((9 - failed)) passed, $failed failed"
 ((failed == 0))

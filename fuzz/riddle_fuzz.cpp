@@ -1,0 +1,120 @@
+// libFuzzer targets, one per function named by PARABOLIX_FUZZ: each takes
+// arbitrary bytes, the first choosing the regional decimal separator, and
+// stops the run with a reason when the program's output breaks its rules.
+#include "riddle.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <regex>
+
+namespace {
+
+using namespace parabolix;
+
+void require(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "fuzz check failed: %s\n", what);
+        std::abort();
+    }
+}
+
+// A number as the program writes it, without its sign: digits, then perhaps
+// the separator and digits, then perhaps an exponent E±dd or E±ddd.
+std::string magnitude(const std::string& separator)
+{
+    return "[0-9]+([" + separator + "][0-9]+)?(E[+-][0-9]{2,3})?";
+}
+
+// Against strtod as an independent oracle: the reference deletes every blank,
+// turns the separator into a period, takes the longest prefix of the form
+// [+-]digits[.digits][e±digits] by a regular expression, and reads that.
+void text_to_number(const std::string& text, const std::string& separator)
+{
+    std::string cleaned = std::regex_replace(text, std::regex(" |\t|\xC2\xA0|\xE2\x80\xAF"), "");
+    std::replace(cleaned.begin(), cleaned.end(), separator[0], '.');
+    std::smatch prefix;
+    const std::regex number("[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)?");
+    errno = 0;
+    const double expected
+        = std::regex_search(cleaned, prefix, number, std::regex_constants::match_continuous)
+        ? std::strtod(prefix.str().c_str(), nullptr)
+        : 0.0;
+    const bool overflows = errno == ERANGE && std::isinf(expected);
+    try {
+        const double value = textToNumber(text, separator);
+        require(!overflows, "strtod overflows but textToNumber gave a value");
+        require(value == expected && std::signbit(value) == std::signbit(expected),
+            "textToNumber and strtod disagree");
+    } catch (const OverflowError&) {
+        require(overflows, "textToNumber overflowed but strtod did not");
+    }
+}
+
+// Any finite double: the program's shape, and read back it is the value
+// rounded to 15 significant digits.
+void double_to_text(const std::string& bytes, const std::string& separator)
+{
+    double value = 0;
+    if (bytes.size() < sizeof value)
+        return;
+    std::memcpy(&value, bytes.data(), sizeof value);
+    if (!std::isfinite(value))
+        return;
+    std::string text = doubleToText(value, separator);
+    require(std::regex_match(text, std::regex("-?" + magnitude(separator))), "not a number text");
+    require(text.size() <= 1 + 15 + 1 + 5, "text longer than any number needs");
+    std::replace(text.begin(), text.end(), separator[0], '.');
+    std::array<char, 40> rounded{};
+    std::snprintf(rounded.data(), rounded.size(), "%.14e", value);
+    require(std::strtod(text.c_str(), nullptr) == std::strtod(rounded.data(), nullptr),
+        "text does not read back as the value to 15 digits");
+}
+
+// Three lines as m, n and p: either an Overflow that leaves Text4 and Text6
+// alone, or three well-formed formula lines and a well-formed polynomial.
+void solve(const std::string& lines, const std::string& separator)
+{
+    FieldRecord fields;
+    std::string_view rest = lines;
+    for (Field input : {Field::Text1, Field::Text2, Field::Text3}) {
+        const auto end = std::min(rest.find('\n'), rest.size());
+        fields.setText(input, rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    fields.setText(Field::Text4, "old polynomial");
+    fields.setText(Field::Text6, "old formulas");
+    try {
+        parabolix::solve(fields, separator);
+    } catch (const OverflowError&) {
+        require(fields.text(Field::Text4) == "old polynomial", "Overflow changed Text4");
+        require(fields.text(Field::Text6) == "old formulas", "Overflow changed Text6");
+        return;
+    }
+    const std::string value = "(-?" + magnitude(separator) + ")\r\n";
+    require(std::regex_match(fields.text(Field::Text6),
+                std::regex("a=0,5p-n\\+0,5m=" + value + "b=4n-2,5m-1,5p=" + value
+                    + "c=3m-3n\\+p=" + value)),
+        "formulas malformed");
+    // a: nothing for 1, a lone minus for -1, else the value; b: a sign, and
+    // the magnitude unless it is 1; c: a signed magnitude, or nothing for 0.
+    const std::string m = magnitude(separator);
+    require(std::regex_match(fields.text(Field::Text4),
+                std::regex("(-|-?" + m + ")?x\\^2[+-](" + m + ")?x([+-]" + m + ")?")),
+        "polynomial malformed");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size)
+{
+    if (size > 0)
+        PARABOLIX_FUZZ(std::string(reinterpret_cast<const char*>(data) + 1, size - 1),
+            data[0] % 2 ? "." : ",");
+    return 0;
+}

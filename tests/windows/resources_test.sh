@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The built parabolix.exe read back by tools made for it: the DLLs it imports
+# (objdump), its icon (icoutils' wrestool and icotool), its version record and
+# its manifest (wrestool). Usage: resources_test.sh <parabolix.exe>
+set -uo pipefail
+source "$(dirname "$0")/checks.sh"
+exe=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Windows' own libraries only: nothing of Qt, GCC or its threads to ship beside it.
+system='api-ms-win-core-[a-z0-9-]*|advapi32|authz|comdlg32|d3d9|d3d11|dwmapi|dwrite|dxgi|gdi32'
+system+='|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|shcore|shell32|shlwapi|user32|userenv'
+system+='|uxtheme|version|winmm|ws2_32|wtsapi32'
+foreign=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/.*DLL Name: //p' | tr A-Z a-z |
+  grep -v -x -E "($system)\.dll")
+check "imports only Windows' own DLLs" test -z "$foreign"
+
+wrestool -x -t 14 "$exe" >"$work/icon.ico"
+check "icon holds 16 x 16 at 16 colours, 256 colours and 32-bit" test \
+  "$(icotool -l "$work/icon.ico" | grep -o 'width=16 --height=16 --bit-depth=[0-9]*' |
+    sed 's/.*=//' | sort -n | tr '\n' ' ')" = "4 8 32 "
+
+# The version record, its UTF-16 strings each on a line of their own.
+wrestool -x -R -t 16 "$exe" | iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr -c '[:print:]' '\n' |
+  grep -v '^$' >"$work/version"
+check "version record: 1.00, Parabolix" test "$(grep -A1 -x -E \
+  'FileVersion|InternalName|ProductName|ProductVersion' "$work/version" | grep -v -x -e -- |
+  tr '\n' ' ')" = "FileVersion 1.00 InternalName Parabolix ProductName Parabolix ProductVersion 1.00 "
+check "version record in US English" grep -q -x 040904b0 "$work/version"
+# VS_FIXEDFILEINFO: its signature, its own version, then 1.0.0.0 for file and product.
+check "numeric version 1.0.0.0" test "$(wrestool -x -R -t 16 "$exe" | od -An -tx1 -v | tr -d ' \n' |
+  grep -o 'bd04effe0000010000000100000000000000010000000000')" != ""
+
+manifest=$(wrestool -x -R -t 24 "$exe")
+check "manifest asks for common controls 6.0" grep -q \
+  'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
+check "manifest asks for the invoker's rights and DPI awareness" test \
+  "$(grep -c -e 'level="asInvoker"' -e 'PerMonitorV2' <<<"$manifest")" = 2
+finish
