@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package build-package/parabolix_<version>_<arch>.deb with
-# Debian's hardening flags, and checks it with lintian.
+# Debian's hardening flags, checks it with lintian, and checks that it holds
+# everything a desktop needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,3 +17,11 @@ package=$(ls "$build_dir"/parabolix_*.deb)
 echo "Built $package"
 lintian --fail-on error,warning --info "$package"
 echo "lintian: no errors or warnings"
+
+# What a desktop needs, each in its standard place.
+id=io.github.parabolix.Parabolix
+for path in usr/bin/parabolix usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+    usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
+  dpkg-deb -c "$package" | grep -q " \./$path\$" || { echo "missing from the package: $path" >&2; exit 1; }
+done
+echo "the package holds the program, its desktop entry, AppStream data and icons"

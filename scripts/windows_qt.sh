@@ -31,7 +31,7 @@ options=(
   -DFEATURE_filedialog=OFF -DFEATURE_colordialog=OFF -DFEATURE_fontdialog=OFF
   -DFEATURE_wizard=OFF -DFEATURE_calendarwidget=OFF -DFEATURE_mdiarea=OFF
   -DFEATURE_graphicsview=OFF -DFEATURE_style_stylesheet=OFF -DFEATURE_style_fusion=OFF
-  -DFEATURE_mainwindow=OFF -DFEATURE_gestures=OFF -DFEATURE_filesystemmodel=OFF
+  -DFEATURE_gestures=OFF -DFEATURE_filesystemmodel=OFF
   -DFEATURE_mimetype=OFF -DFEATURE_xmlstream=OFF
   -DFEATURE_jalalicalendar=OFF -DFEATURE_islamiccivilcalendar=OFF
   # Debian's source leaves out the Wacom tablet headers; the window takes no

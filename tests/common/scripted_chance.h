@@ -8,32 +8,23 @@
 
 namespace parabolix::testing {
 
-class ScriptedGenerator final : public RandomGenerator {
-public:
-    explicit ScriptedGenerator(std::vector<float> values = {0.06F, 0.57F, 0.999F}) // 7, 58, 101
-        : m_values(std::move(values))
-    {
-    }
-    void reseed(float seed) override { seeds.push_back(seed); }
-    [[nodiscard]] float next() override { return m_values.at(m_next++ % m_values.size()); }
-
+struct ScriptedGenerator final : RandomGenerator {
+    std::vector<float> values{0.06F, 0.57F, 0.999F}; // 7, 58, 101
     std::vector<float> seeds;
+    std::size_t drawn = 0;
 
-private:
-    std::vector<float> m_values;
-    std::size_t m_next = 0;
+    void reseed(float seed) override { seeds.push_back(seed); }
+    [[nodiscard]] float next() override { return values.at(drawn++ % values.size()); }
 };
 
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(float seconds = 0)
-        : m_seconds(seconds)
+struct FixedClock final : Clock {
+    explicit FixedClock(float time)
+        : seconds(time)
     {
     }
-    [[nodiscard]] float secondsSinceMidnight() const override { return m_seconds; }
+    float seconds;
 
-private:
-    float m_seconds;
+    [[nodiscard]] float secondsSinceMidnight() const override { return seconds; }
 };
 
 } // namespace parabolix::testing

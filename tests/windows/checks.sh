@@ -1,20 +1,15 @@
-# What the Wine tests share: named checks with a closing tally, and waiting
-# for the program's window on the virtual display.
+# What the Wine tests share: named checks with a closing tally, and the ids
+# of the visible windows titled Parabolix once there are at least $1 of them.
 passed=0 failed=0
 
-# check NAME COMMAND...: runs COMMAND and counts it as NAME passing or failing.
 check() {
-  local name=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); echo "ok   $name"; else failed=$((failed + 1)); echo "FAIL $name"; fi
+  if "${@:2}"; then passed=$((passed + 1)); echo "ok   $1"; else failed=$((failed + 1)); echo "FAIL $1"; fi
 }
 
-# Prints the X window ids titled exactly TITLE once there are at least COUNT of them.
-windows_titled() {
-  local title=$1 count=${2:-1} found
+windows_titled_parabolix() {
   for _ in $(seq 150); do
-    found=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null || true)
-    if [ "$(echo "$found" | grep -c .)" -ge "$count" ]; then echo "$found"; return 0; fi
+    xdotool search --onlyvisible --name '^Parabolix$' 2>/dev/null | awk -v n="${1:-1}" \
+      '{ ids = ids $0 "\n" } END { if (NR < n) exit 1; printf "%s", ids }' && return 0
     sleep 0.1
   done
   return 1

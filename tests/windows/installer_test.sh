@@ -29,7 +29,7 @@ check "the entry shows the program's icon" test "$(entry DisplayIcon)" = \
 
 wine "$programs/Parabolix/parabolix.exe" &
 program=$!
-check "the installed program starts" windows_titled Parabolix >/dev/null
+check "the installed program starts" windows_titled_parabolix >/dev/null
 kill $program && wait $program 2>/dev/null
 
 wine "$programs/Parabolix/Uninstall.exe" /S

@@ -29,8 +29,8 @@ check "version record: 1.00, Parabolix" test "$(grep -A1 -x -E \
   tr '\n' ' ')" = "FileVersion 1.00 InternalName Parabolix ProductName Parabolix ProductVersion 1.00 "
 check "version record in US English" grep -q -x 040904b0 "$work/version"
 # VS_FIXEDFILEINFO: its signature, its own version, then 1.0.0.0 for file and product.
-check "numeric version 1.0.0.0" test "$(wrestool -x -R -t 16 "$exe" | od -An -tx1 -v | tr -d ' \n' |
-  grep -o 'bd04effe0000010000000100000000000000010000000000')" != ""
+check "numeric version 1.0.0.0" grep -q bd04effe0000010000000100000000000000010000000000 \
+  <(wrestool -x -R -t 16 "$exe" | od -An -tx1 -v | tr -d ' \n')
 
 manifest=$(wrestool -x -R -t 24 "$exe")
 check "manifest asks for common controls 6.0" grep -q \
