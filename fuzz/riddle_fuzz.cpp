@@ -1,6 +1,7 @@
 // libFuzzer targets, one per function named by PARABOLIX_FUZZ: each takes
 // arbitrary bytes, the first choosing the regional decimal separator, and
 // stops the run with a reason when the program's output breaks its rules.
+#include "number_text.h"
 #include "riddle.h"
 
 #include <algorithm>
@@ -31,15 +32,24 @@ std::string magnitude(const std::string& separator)
     return "[0-9]+([" + separator + "][0-9]+)?(E[+-][0-9]{2,3})?";
 }
 
+// The polynomial: a is nothing for 1, a lone minus for -1, else the value; b a
+// sign, and the magnitude unless it is 1; c a signed magnitude, or nothing for 0.
+std::string polynomial(const std::string& separator)
+{
+    const std::string m = magnitude(separator);
+    return "(-|-?" + m + ")?x\\^2[+-](" + m + ")?x([+-]" + m + ")?";
+}
+
 // Against strtod as an independent oracle: the reference deletes every blank,
 // turns the separator into a period, takes the longest prefix of the form
 // [+-]digits[.digits][e±digits] by a regular expression, and reads that.
-void text_to_number(const std::string& text, const std::string& separator)
+[[maybe_unused]] void text_to_number(const std::string& text, const std::string& separator)
 {
-    std::string cleaned = std::regex_replace(text, std::regex(" |\t|\xC2\xA0|\xE2\x80\xAF"), "");
+    static const std::regex blanks(" |\t|\xC2\xA0|\xE2\x80\xAF");
+    static const std::regex number("[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)?");
+    std::string cleaned = std::regex_replace(text, blanks, "");
     std::replace(cleaned.begin(), cleaned.end(), separator[0], '.');
     std::smatch prefix;
-    const std::regex number("[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)?");
     errno = 0;
     const double expected
         = std::regex_search(cleaned, prefix, number, std::regex_constants::match_continuous)
@@ -58,7 +68,7 @@ void text_to_number(const std::string& text, const std::string& separator)
 
 // Any finite double: the program's shape, and read back it is the value
 // rounded to 15 significant digits.
-void double_to_text(const std::string& bytes, const std::string& separator)
+[[maybe_unused]] void double_to_text(const std::string& bytes, const std::string& separator)
 {
     double value = 0;
     if (bytes.size() < sizeof value)
@@ -67,7 +77,8 @@ void double_to_text(const std::string& bytes, const std::string& separator)
     if (!std::isfinite(value))
         return;
     std::string text = doubleToText(value, separator);
-    require(std::regex_match(text, std::regex("-?" + magnitude(separator))), "not a number text");
+    static const std::regex comma("-?" + magnitude(",")), period("-?" + magnitude("."));
+    require(std::regex_match(text, separator == "," ? comma : period), "not a number text");
     require(text.size() <= 1 + 15 + 1 + 5, "text longer than any number needs");
     std::replace(text.begin(), text.end(), separator[0], '.');
     std::array<char, 40> rounded{};
@@ -78,7 +89,7 @@ void double_to_text(const std::string& bytes, const std::string& separator)
 
 // Three lines as m, n and p: either an Overflow that leaves Text4 and Text6
 // alone, or three formula lines and a well-formed polynomial.
-void solve(const std::string& lines, const std::string& separator)
+[[maybe_unused]] void solve(const std::string& lines, const std::string& separator)
 {
     FieldRecord fields;
     std::size_t start = 0;
@@ -94,13 +105,10 @@ void solve(const std::string& lines, const std::string& separator)
             "Overflow changed Text4 or Text6");
         return;
     }
-    require(std::count(fields.text(Field::Text6).begin(), fields.text(Field::Text6).end(), '\n') == 3,
-        "formulas not three lines");
-    // a: nothing for 1, a lone minus for -1, else the value; b: a sign, and
-    // the magnitude unless it is 1; c: a signed magnitude, or nothing for 0.
-    const std::string m = magnitude(separator);
-    require(std::regex_match(fields.text(Field::Text4),
-                std::regex("(-|-?" + m + ")?x\\^2[+-](" + m + ")?x([+-]" + m + ")?")),
+    const std::string formulas = fields.text(Field::Text6);
+    require(std::count(formulas.begin(), formulas.end(), '\n') == 3, "formulas not three lines");
+    static const std::regex comma(polynomial(",")), period(polynomial("."));
+    require(std::regex_match(fields.text(Field::Text4), separator == "," ? comma : period),
         "polynomial malformed");
 }
 

@@ -19,8 +19,6 @@
 namespace parabolix::ui {
 namespace {
 
-const QColor kNavy(0, 0, 128);
-
 // A window whose error messages are collected instead of shown.
 struct TestWindow {
     TestWindow()
@@ -31,7 +29,7 @@ struct TestWindow {
     {
     }
 
-    void solve(const char* m, const char* n, const char* p)
+    void solve(const char* m, const char* n, const char* p) const
     {
         form.Text1->setText(QString::fromUtf8(m));
         form.Text2->setText(QString::fromUtf8(n));
@@ -51,10 +49,10 @@ std::string describe(const QWidget* widget)
     const QRect r = widget->geometry();
     const auto alignment = widget->property("alignment").value<Qt::Alignment>();
     const QVariant text = widget->property("text");
-    const char* align = alignment & Qt::AlignRight ? "right"
-        : alignment & Qt::AlignHCenter              ? "centre"
-        : alignment & Qt::AlignTop                  ? "top-left"
-                                                    : "left";
+    const char* align = alignment.testFlag(Qt::AlignRight) ? "right"
+        : alignment.testFlag(Qt::AlignHCenter)             ? "centre"
+        : alignment.testFlag(Qt::AlignTop)                 ? "top-left"
+                                                           : "left";
     QString line = QStringLiteral("%1 %2 %3,%4 %5x%6 %7%8 [%9] \"%10\"")
                        .arg(widget->objectName(), QLatin1String(widget->metaObject()->className()))
                        .arg(r.x() * 15)
@@ -78,13 +76,14 @@ TEST(Form1, ControlsMatchTheClassicDialog)
         // Navy text everywhere but on the buttons; transparent, wrapping
         // labels; no length limit on any box.
         if (!qobject_cast<const QPushButton*>(widget)) {
-            EXPECT_EQ(widget->palette().color(widget->foregroundRole()), kNavy);
+            EXPECT_EQ(widget->palette().color(widget->foregroundRole()), QColor(0, 0, 128));
         }
         EXPECT_FALSE(widget->autoFillBackground());
         EXPECT_NE(widget->property("wordWrap"), QVariant(false));
         EXPECT_NE(widget->property("maxLength"), QVariant(32767));
     }
-    EXPECT_EQ(listing, R"(Label1 QLabel 210,105 4320x330 top-left [] "Losuj lub wpisz trzy liczby na podstwie wzoru: y = ax^2+bx+c"
+    EXPECT_EQ(listing,
+        R"(Label1 QLabel 210,105 4320x330 top-left [] "Losuj lub wpisz trzy liczby na podstwie wzoru: y = ax^2+bx+c"
 Label3 QLabel 210,315 5685x330 top-left [] "gdzie a, b, c są dowolnymi liczbami. "
 Label4 QLabel 210,525 3375x225 top-left [] "Zmienna x przyjmuje wartości x=1, x=2, x=3."
 Label5 QLabel 210,960 330x330 top-left [] "m ="
@@ -111,7 +110,8 @@ TEST(Form1, IsAFixedLightOrangeWindowWithCloseButtonOnlyAndSelectableTextAreas)
     EXPECT_EQ(form.palette().color(QPalette::Window), QColor(255, 192, 128));
     EXPECT_TRUE(form.autoFillBackground());
     EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(
+        form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(form.Label5->buddy(), form.Text1);
     // The text areas can still be reached and selected by keyboard; they wrap
     // and have no scroll bars.
@@ -203,7 +203,8 @@ TEST(Form1, OverflowIsReportedOnceAndTheWindowGoesOn)
     TestWindow window;
     window.solve("1", "0", "1");
     window.solve(QString(10 << 20, QLatin1Char('9')).toLatin1().constData(), "0", "1");
-    EXPECT_EQ(window.messages, std::vector<QString>{QStringLiteral("Przepełnienie: liczba jest zbyt duża.")});
+    EXPECT_EQ(window.messages,
+        std::vector<QString>{QStringLiteral("Przepełnienie: liczba jest zbyt duża.")});
     EXPECT_EQ(window.form.Text4->text(), QStringLiteral("x^2-4x+4"));
     window.solve("16", "34", "58");
     EXPECT_EQ(window.form.Text4->text(), QStringLiteral("3x^2+9x+4"));

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# One pass through the real parabolix.exe under Wine, driven through the X
-# server as a user would: start, solve, an Overflow message survived, close.
-# Texts are read back through the clipboard. Run by CTest within the display
-# and Wine prefix that scripts/windows.sh sets up. Usage: end_to_end.sh <exe>
+# One pass through parabolix.exe under Wine, driven through the X server as a
+# user would, reading texts back through the clipboard. Run by CTest in the
+# display and Wine prefix of scripts/windows.sh. Usage: end_to_end.sh <exe>
 set -uo pipefail
 source "$(dirname "$0")/checks.sh"
 

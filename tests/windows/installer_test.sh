@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The installer, run silently under Wine as a user without administrator
-# rights: what it puts down, the program it installs starting, and its
-# uninstaller taking everything away again. Also the portable zip's contents.
-# Run by CTest within the display and Wine prefix that scripts/windows.sh
-# sets up. Usage: installer_test.sh <setup.exe>
+# The zip's contents, and the installer run silently under Wine by a user: what
+# it puts down, the program starting, and its uninstaller taking it all away.
+# Run by CTest in the display and Wine prefix of scripts/windows.sh.
 set -uo pipefail
 source "$(dirname "$0")/checks.sh"
 
