@@ -36,8 +36,17 @@ INSTANTIATE_TEST_SUITE_P(Values, DoubleToTextTable,
         ToTextRow{"SixteenDecimalPlaces", 5.6789e-12, ",", "5,6789E-12"},
         ToTextRow{"OneDigitExponentIsPadded", 1.0 / 30000, ",", "3,33333333333333E-05"},
         ToTextRow{"ThreeDigitExponent", 1e-100, ",", "1E-100"},
+        ToTextRow{"WholeKeepsItsZeros", -4500.0, ".", "-4500"},
+        ToTextRow{"MultiCharacterSeparator", 2.25, "||", "2||25"},
         ToTextRow{"NegativeZeroLosesItsSign", -0.0, ",", "0"}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// A separator the window would write numbers with, but that would blur them.
+TEST(UsableDecimalSeparator, RefusesDigitsAndBlanks)
+{
+    EXPECT_EQ(usableDecimalSeparator("5"), ".");
+    EXPECT_EQ(usableDecimalSeparator(kNoBreakSpace), ".");
+}
 
 constexpr double kOverflow = std::numeric_limits<double>::quiet_NaN();
 
@@ -60,10 +69,9 @@ TEST_P(TextToNumberTable, ReadsTheNumberAtTheStart)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTable,
-    ::testing::Values(ToNumberRow{"NoNumberIsZero", "abc", ",", 0},
-        ToNumberRow{"PlusSign", "+7", ",", 7}, ToNumberRow{"TwoSignsAreNoNumber", "--5", ",", 0},
+    ::testing::Values(ToNumberRow{"PlusSign", "+7", ",", 7},
+        ToNumberRow{"TwoSignsAreNoNumber", "--5", ",", 0},
         ToNumberRow{"CommaUnderPeriodSettingsEndsTheNumber", "2,5", ".", 2},
-        ToNumberRow{"PeriodUnderPolishSettings", "2.5", ",", 2.5},
         ToNumberRow{"SecondSeparatorEndsTheNumber", "1,2,3", ",", 1.2},
         ToNumberRow{"LeadingSeparator", ",5", ",", 0.5},
         ToNumberRow{"MultiByteSeparator", "3" + kArabicSeparator + "5", "\xD9\xAB", 3.5},
@@ -71,9 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTable,
         ToNumberRow{"ThreeCharacterSeparator", "1<:>2", "<:>", 1.2},
         ToNumberRow{"FourCharacterSeparatorIsRefused", "1dot.2", "dot.", 1},
         ToNumberRow{"EmptySeparatorIsRefused", "12", "", 12},
-        ToNumberRow{"DigitSeparatorIsRefused", "25", "5", 25},
         ToNumberRow{"ExponentLetterSeparatorIsRefused", "2E3", "E", 2000},
-        ToNumberRow{"BlankSeparatorIsRefused", "1" + kNoBreakSpace + "2", "\xC2\xA0", 12},
         ToNumberRow{"ThousandsWithNoBreakSpace", "10" + kNoBreakSpace + "000", ",", 10000},
         ToNumberRow{"ThousandsWithNarrowNoBreakSpace", "10" + kNarrow + "000", ",", 10000},
         ToNumberRow{"BlanksAroundSignAndSeparator", " \t- 12 , 5", ",", -12.5},
