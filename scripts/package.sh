@@ -20,8 +20,9 @@ echo "lintian: no errors or warnings"
 
 # What a desktop needs, each in its standard place.
 id=io.github.parabolix.Parabolix
+contents=$(dpkg-deb -c "$package")
 for path in usr/bin/parabolix usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
     usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
-  dpkg-deb -c "$package" | grep -q " \./$path\$" || { echo "missing from the package: $path" >&2; exit 1; }
+  grep -q " \./$path\$" <<<"$contents" || { echo "missing from the package: $path" >&2; exit 1; }
 done
 echo "the package holds the program, its desktop entry, AppStream data and icons"
