@@ -2,8 +2,8 @@
 # Builds the static Qt for Windows and GoogleTest for the cross build, from
 # Debian's own sources with Debian's MinGW-w64, into a cache outside the tree,
 # and prints the cache folder. A cache made from the same Qt version, options
-# and toolchain is reused as it is; anything else is built afresh (about half an
-# hour on two cores). Needs the packages of `setup.sh windows`.
+# and toolchain is reused as it is; anything else is built afresh (about twenty
+# minutes on two cores). Needs the packages of `setup.sh windows`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -72,7 +72,7 @@ apt-get "${apt_options[@]}" update -q >&2
 tar -xf "$work"/qt6-base_*.orig.tar.xz -C "$work" >&2
 source_dir=$(echo "$work"/qtbase-everywhere-src-*)
 
-echo "== Qt $qt_version for Windows, static: configure and build (about half an hour)" >&2
+echo "== Qt $qt_version for Windows, static: configure and build (about twenty minutes)" >&2
 cmake -S "$source_dir" -B "$work/qt-build" -G Ninja -Wno-dev \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -dumpmachine)/cmake" \
