@@ -86,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Riddles, SolveTable,
         SolveRow{"AlmostOneIsWrittenWithItsDigit", ",", "0", "0", "2.0000000000000004", "1", "-3",
             "2", "1x^2-3x+2"},
         SolveRow{"OverflowReadingM", ",", "1e400", "0", "0", {}, {}, {}, "old"},
-        SolveRow{"OverflowInTheSumInC", ",", "5e307", "0", "3e307", {}, {}, {}, "old"}),
+        SolveRow{"OverflowInTheSumInC", ",", "5e307", "0", "3e307", {}, {}, {}, "old"},
+        SolveRow{"OverflowInTheEndOfB", ",", "3e307", "4e307", "-1.1e308", {}, {}, {}, "old"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Draw, WritesNumbersEmptiesPolynomialAndWritesTheSystemInOrder)
