@@ -7,16 +7,18 @@
 
 namespace {
 
+#ifndef Q_OS_WIN
 // PNG needs no image plugin, which keeps start-up lean, and the larger sizes
 // stay sharp at higher scale factors. On Windows the window class takes the
 // executable's own icon, with its three colour depths, so nothing is set here.
-[[maybe_unused]] void setProgramIcon()
+void setProgramIcon()
 {
     QIcon icon;
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 }
+#endif
 
 } // namespace
 
