@@ -29,8 +29,9 @@ std::vector<double> mixedValues()
 void solveStartValues(benchmark::State& state)
 {
     FieldRecord fields;
+    const DecimalSeparator comma(",");
     for (auto _ : state) {
-        solve(fields, ",");
+        solve(fields, comma);
         benchmark::DoNotOptimize(fields);
     }
 }
@@ -51,18 +52,20 @@ BENCHMARK(drawRiddle);
 void textToNumberTyped(benchmark::State& state)
 {
     const std::array<const char*, 4> texts{"16", "-2,5", "10 000", "1,25E-3"};
+    const DecimalSeparator comma(",");
     std::size_t i = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(textToNumber(texts.at(i++ % texts.size()), ","));
+        benchmark::DoNotOptimize(textToNumber(texts.at(i++ % texts.size()), comma));
 }
 BENCHMARK(textToNumberTyped);
 
 void doubleToTextMixed(benchmark::State& state)
 {
     const auto values = mixedValues();
+    const DecimalSeparator comma(",");
     std::size_t i = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(doubleToText(values[i++ % values.size()], ","));
+        benchmark::DoNotOptimize(doubleToText(values[i++ % values.size()], comma));
 }
 BENCHMARK(doubleToTextMixed);
 

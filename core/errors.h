@@ -31,13 +31,4 @@ public:
     }
 };
 
-// A field's text could not be read or written.
-class FieldAccessError final : public Error {
-public:
-    FieldAccessError()
-        : Error("Nie można odczytać ani zapisać pola.")
-    {
-    }
-};
-
 } // namespace parabolix

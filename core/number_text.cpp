@@ -30,9 +30,9 @@ bool isDigit(char c)
 // Walks a text once, left to right, skipping blanks before every token.
 class Scanner {
 public:
-    Scanner(std::string_view text, std::string_view separator)
+    Scanner(std::string_view text, const DecimalSeparator& separator)
         : m_rest(text)
-        , m_separator(usableDecimalSeparator(separator))
+        , m_separator(separator.text())
     {
     }
 
@@ -54,14 +54,15 @@ public:
         return false;
     }
 
+    // The user's separator comes first: one such as ".," begins with a period.
     bool takeSeparator()
     {
-        if (take('.'))
+        skipBlanks();
+        if (m_rest.starts_with(m_separator)) {
+            m_rest.remove_prefix(m_separator.size());
             return true;
-        if (!m_rest.starts_with(m_separator))
-            return false;
-        m_rest.remove_prefix(m_separator.size());
-        return true;
+        }
+        return take('.');
     }
 
     // Appends the digits that come next, blanks between them skipped.
@@ -133,7 +134,7 @@ std::int64_t decimalMagnitude(
 
 } // namespace
 
-std::string_view usableDecimalSeparator(std::string_view separator)
+DecimalSeparator::DecimalSeparator(std::string_view separator)
 {
     const auto isCharacterStart
         = [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; };
@@ -146,16 +147,15 @@ std::string_view usableDecimalSeparator(std::string_view separator)
     const auto blank = [separator](std::string_view candidate) {
         return separator.find(candidate) != std::string_view::npos;
     };
-    if (characters < 1 || characters > 3
-        || std::any_of(separator.begin(), separator.end(), confusing)
-        || std::any_of(kBlanks.begin(), kBlanks.end(), blank))
-        return ".";
-    return separator;
+    if (characters >= 1 && characters <= 3
+        && std::none_of(separator.begin(), separator.end(), confusing)
+        && std::none_of(kBlanks.begin(), kBlanks.end(), blank))
+        m_text = separator;
 }
 
-double textToNumber(std::string_view text, std::string_view decimalSeparator)
+double textToNumber(std::string_view text, const DecimalSeparator& separator)
 {
-    Scanner scanner(text, decimalSeparator);
+    Scanner scanner(text, separator);
     const bool negative = scanner.takeMinus();
     // The number in the form from_chars reads: digits, '.', digits, 'e', exponent.
     std::string plain;
@@ -192,7 +192,7 @@ double textToNumber(std::string_view text, std::string_view decimalSeparator)
     return negative ? -magnitude : magnitude;
 }
 
-std::string doubleToText(double value, std::string_view decimalSeparator)
+std::string doubleToText(double value, const DecimalSeparator& separator)
 {
     if (value == 0.0)
         return "0";
@@ -224,7 +224,7 @@ std::string doubleToText(double value, std::string_view decimalSeparator)
         if (leading <= 0) {
             const int zeros = -leading;
             text += '0';
-            text += decimalSeparator;
+            text += separator.text();
             text.append(static_cast<std::size_t>(zeros), '0');
             text += digits;
         } else if (count <= leading) {
@@ -234,14 +234,14 @@ std::string doubleToText(double value, std::string_view decimalSeparator)
         } else {
             const auto split = static_cast<std::size_t>(leading);
             text += digits.substr(0, split);
-            text += decimalSeparator;
+            text += separator.text();
             text += digits.substr(split);
         }
         return text;
     }
     text += digits[0];
     if (count > 1) {
-        text += decimalSeparator;
+        text += separator.text();
         text += digits.substr(1);
     }
     text += power < 0 ? "E-" : "E+";
@@ -249,11 +249,6 @@ std::string doubleToText(double value, std::string_view decimalSeparator)
         text += '0';
     text += std::to_string(std::abs(power));
     return text;
-}
-
-std::string int16ToText(std::int16_t value)
-{
-    return std::to_string(value);
 }
 
 } // namespace parabolix

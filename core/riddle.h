@@ -5,6 +5,7 @@
 
 #include "chance.h"
 #include "errors.h"
+#include "number_text.h"
 
 #include <array>
 #include <string>
@@ -28,22 +29,23 @@ inline constexpr std::array kAllFields{
 // Returns "Text1" ... "Text6".
 [[nodiscard]] std::string_view fieldName(Field field);
 
-// Returns what a field holds when the program starts: 16, 34 and 58 for the
-// inputs, nothing for the outputs (Load writes Text5 and Text6).
+// Returns what a field holds when the window is created: 16, 34 and 58 for
+// the inputs, nothing for the outputs (writeStartTexts fills Text5 and Text6).
 [[nodiscard]] std::string_view initialText(Field field);
 
 // The fields as the operations see them: a text to get and a text to set.
+// Neither can fail: a record in memory cannot, and neither can the window's
+// text boxes, whose setters Qt gives no way to refuse.
 class RiddleFields {
 public:
     virtual ~RiddleFields() = default;
-    // Returns the field's text. Raises FieldAccessError if it cannot be read.
+    // Returns the field's text.
     [[nodiscard]] virtual std::string text(Field field) const = 0;
-    // Stores `text` exactly, CR LF included. Raises FieldAccessError if it
-    // cannot be written; the field then keeps its old text.
+    // Stores `text`, CR LF included.
     virtual void setText(Field field, std::string_view text) = 0;
 };
 
-// Six texts in memory, starting from initialText(); never fails.
+// Six texts in memory, starting from initialText().
 class FieldRecord final : public RiddleFields {
 public:
     FieldRecord();
@@ -55,21 +57,19 @@ private:
 };
 
 // Writes the system of equations in letters to Text5, then the formulas in
-// letters to Text6. Raises what setText raises; earlier writes stand.
+// letters to Text6: what the window shows before its first click.
 void writeStartTexts(RiddleFields& fields);
 
-// Reads m, n and p from Text1..Text3 (decimalSeparator is the user's, see
-// textToNumber), finds a, b and c, and writes the formulas with their values
-// to Text6, then the polynomial to Text4. Raises OverflowError, before any
-// write, when a value or a step of the arithmetic leaves the double range;
-// raises what the fields raise, and writes made before that stand.
-void solve(RiddleFields& fields, std::string_view decimalSeparator);
+// Reads m, n and p from Text1..Text3 with the user's decimal separator,
+// finds a, b and c, and writes the formulas with their values to Text6, then
+// the polynomial to Text4. Raises OverflowError, before any write, when a
+// value or a step of the arithmetic leaves the double range.
+void solve(RiddleFields& fields, const DecimalSeparator& separator);
 
 // Reseeds the generator from the clock, draws m, n and p in 1..101, writes
 // them to Text1..Text3, empties Text4, and writes the system of equations
 // with those numbers to Text5; Text6 is left alone. Raises FloatingPointError
-// or OverflowError should the generator leave [0, 1), and what the fields
-// raise; writes made before a failure stand.
+// or OverflowError, before any write, should the generator leave [0, 1).
 void draw(RiddleFields& fields, RandomGenerator& generator, const Clock& clock);
 
 } // namespace parabolix

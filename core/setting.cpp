@@ -4,6 +4,7 @@
 #include "texts.h"
 
 #include <cmath>
+#include <string>
 
 namespace parabolix {
 
@@ -12,7 +13,7 @@ namespace texts {
 std::string systemOfEquations(std::string_view m, std::string_view n, std::string_view p)
 {
     const std::string br = lineBreak();
-    std::string text = "Liczby a,b,c są rozwiązaniami ukladu równań:";
+    std::string text = "Liczby a,b,c są rozwiązaniami ukladu równań:"; // sic, see form1.cpp
     text += br;
     text.append("a+b+c = ").append(m).append(br);
     text.append("4a+2b+c = ").append(n).append(br);
@@ -54,9 +55,9 @@ void draw(RiddleFields& fields, RandomGenerator& generator, const Clock& clock)
     const std::int16_t n = drawNumber(generator);
     const std::int16_t p = drawNumber(generator);
 
-    const std::string mText = int16ToText(m);
-    const std::string nText = int16ToText(n);
-    const std::string pText = int16ToText(p);
+    const std::string mText = std::to_string(m);
+    const std::string nText = std::to_string(n);
+    const std::string pText = std::to_string(p);
     fields.setText(Field::Text1, mText);
     fields.setText(Field::Text2, nText);
     fields.setText(Field::Text3, pText);

@@ -31,7 +31,7 @@ Coefficients fitParabola(double m, double n, double p)
 }
 
 // A coefficient of exactly 1 or -1 is written without the digit: x^2, -x.
-std::string leadingTerm(double a, std::string_view separator)
+std::string leadingTerm(double a, const DecimalSeparator& separator)
 {
     if (a == 1)
         return "";
@@ -42,14 +42,14 @@ std::string leadingTerm(double a, std::string_view separator)
 
 // A sign followed by a value. Built by appending: GCC 12 warns falsely
 // (-Wrestrict, its bug 105651) on "+" + std::string at high optimisation.
-std::string withSign(char sign, double magnitude, std::string_view separator)
+std::string withSign(char sign, double magnitude, const DecimalSeparator& separator)
 {
     std::string term(1, sign);
     term += doubleToText(magnitude, separator);
     return term;
 }
 
-std::string middleTerm(double b, std::string_view separator)
+std::string middleTerm(double b, const DecimalSeparator& separator)
 {
     if (b == 1)
         return "+";
@@ -61,7 +61,7 @@ std::string middleTerm(double b, std::string_view separator)
     return withSign('-', std::fabs(b), separator);
 }
 
-std::string constantTerm(double c, std::string_view separator)
+std::string constantTerm(double c, const DecimalSeparator& separator)
 {
     if (c > 0)
         return withSign('+', c, separator);
@@ -72,11 +72,11 @@ std::string constantTerm(double c, std::string_view separator)
 
 } // namespace
 
-void solve(RiddleFields& fields, std::string_view decimalSeparator)
+void solve(RiddleFields& fields, const DecimalSeparator& separator)
 {
-    const double m = textToNumber(fields.text(Field::Text1), decimalSeparator);
-    const double n = textToNumber(fields.text(Field::Text2), decimalSeparator);
-    const double p = textToNumber(fields.text(Field::Text3), decimalSeparator);
+    const double m = textToNumber(fields.text(Field::Text1), separator);
+    const double n = textToNumber(fields.text(Field::Text2), separator);
+    const double p = textToNumber(fields.text(Field::Text3), separator);
     const auto [a, b, c] = fitParabola(m, n, p);
 
     const std::string br = lineBreak();
@@ -85,13 +85,13 @@ void solve(RiddleFields& fields, std::string_view decimalSeparator)
              std::pair{texts::kFormulaB, b}, std::pair{texts::kFormulaC, c}})
         formulas.append(formula)
             .append("=")
-            .append(doubleToText(value, decimalSeparator))
+            .append(doubleToText(value, separator))
             .append(br);
-    std::string polynomial = leadingTerm(a, decimalSeparator);
+    std::string polynomial = leadingTerm(a, separator);
     polynomial += "x^2";
-    polynomial += middleTerm(b, decimalSeparator);
+    polynomial += middleTerm(b, separator);
     polynomial += "x";
-    polynomial += constantTerm(c, decimalSeparator);
+    polynomial += constantTerm(c, separator);
 
     fields.setText(Field::Text6, formulas);
     fields.setText(Field::Text4, polynomial);

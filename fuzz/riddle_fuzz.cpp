@@ -57,7 +57,7 @@ std::string polynomial(const std::string& separator)
         : 0.0;
     const bool overflows = errno == ERANGE && std::isinf(expected);
     try {
-        const double value = textToNumber(text, separator);
+        const double value = textToNumber(text, DecimalSeparator(separator));
         require(!overflows, "strtod overflows but textToNumber gave a value");
         require(value == expected && std::signbit(value) == std::signbit(expected),
             "textToNumber and strtod disagree");
@@ -76,7 +76,7 @@ std::string polynomial(const std::string& separator)
     std::memcpy(&value, bytes.data(), sizeof value);
     if (!std::isfinite(value))
         return;
-    std::string text = doubleToText(value, separator);
+    std::string text = doubleToText(value, DecimalSeparator(separator));
     static const std::regex comma("-?" + magnitude(",")), period("-?" + magnitude("."));
     require(std::regex_match(text, separator == "," ? comma : period), "not a number text");
     require(text.size() <= 1 + 15 + 1 + 5, "text longer than any number needs");
@@ -99,7 +99,7 @@ std::string polynomial(const std::string& separator)
         start = std::min(end + 1, lines.size());
     }
     try {
-        parabolix::solve(fields, separator);
+        parabolix::solve(fields, DecimalSeparator(separator));
     } catch (const OverflowError&) {
         require(fields.text(Field::Text4) + fields.text(Field::Text6) == "oldold",
             "Overflow changed Text4 or Text6");

@@ -91,7 +91,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, QRect rect, const QSt
 {
     auto* button = place<QPushButton>(parent, name, rect);
     button->setText(caption);
-    button->setAutoDefault(false); // Enter in a field clicks nothing
     return button;
 }
 
@@ -123,6 +122,8 @@ void showErrorBox(QWidget* parent, const QString& message)
     box.exec();
 }
 
+// The captions are the program's own, odd spellings included: "podstwie"
+// here and "ukladu" in the system of equations are what its users know.
 Form1::Form1(Form1Setup setup, QWidget* parent)
     : QWidget(parent, kFrame)
     , Text6(makeTextArea(this, "Text6", twips(315, 3150, 4005, 960)))

@@ -3,13 +3,13 @@
 #pragma once
 
 #include "chance.h"
+#include "number_text.h"
 #include "widget_fields.h"
 
 #include <QWidget>
 
 #include <functional>
 #include <memory>
-#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -27,7 +27,7 @@ void showErrorBox(QWidget* parent, const QString& message);
 // What the window needs from outside: the user's decimal separator, where
 // the draw's chance comes from, and how errors reach the user.
 struct Form1Setup {
-    std::string decimalSeparator = ".";
+    DecimalSeparator decimalSeparator;
     std::unique_ptr<RandomGenerator> generator = std::make_unique<MixingGenerator>();
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
     ErrorReporter reportError = showErrorBox;
@@ -37,8 +37,8 @@ class Form1 final : public QWidget {
     Q_OBJECT
 
 public:
-    // Creates the window and its controls and writes the start texts (the
-    // window's Load); the caller shows it.
+    // Creates the window and its controls and writes the start texts; the
+    // caller shows it.
     explicit Form1(Form1Setup setup = {}, QWidget* parent = nullptr);
 
     // The controls keep the names users and testers know them by.

@@ -1,41 +1,30 @@
 #include "regional_settings.h"
 
-#include "number_text.h"
-
 #include <QLocale>
 
 namespace parabolix::ui {
 
-namespace {
-
-std::string usableSeparator(const QString& separator)
-{
-    return std::string(usableDecimalSeparator(separator.toStdString()));
-}
-
-} // namespace
-
-std::string decimalSeparatorOf(const QString& localeName)
+DecimalSeparator decimalSeparatorOf(const QString& localeName)
 {
     // "pl_PL.UTF-8@euro": the codeset and modifier say nothing of numbers.
     const QString name = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
     const QLocale locale(name);
     if (name.isEmpty() || locale.language() == QLocale::C)
-        return ".";
-    return usableSeparator(locale.decimalPoint());
+        return DecimalSeparator();
+    return DecimalSeparator(locale.decimalPoint().toStdString());
 }
 
-std::string userDecimalSeparator()
+DecimalSeparator userDecimalSeparator()
 {
 #ifdef Q_OS_WIN
-    return usableSeparator(QLocale::system().decimalPoint());
+    return DecimalSeparator(QLocale::system().decimalPoint().toStdString());
 #else
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
         const QString value = qEnvironmentVariable(variable);
         if (!value.isEmpty())
             return decimalSeparatorOf(value);
     }
-    return ".";
+    return DecimalSeparator();
 #endif
 }
 

@@ -10,8 +10,9 @@ namespace parabolix::ui {
 
 // Gets and sets the text of Text1..Text4 (single-line boxes) and Text5 and
 // Text6 (multi-line boxes). Texts cross as UTF-8. A multi-line box shows each
-// CR LF as one line break and gives it back as CR LF, so a get returns
-// exactly what the riddle logic set. Never fails.
+// CR LF as one line break and gives each break back as CR LF; what it gives
+// back is the box's plain text, so a lone CR or LF set comes back as CR LF
+// and a no-break space as a space. The riddle reads only Text1..Text3.
 class WidgetFields final : public RiddleFields {
 public:
     WidgetFields(QLineEdit* text1, QLineEdit* text2, QLineEdit* text3, QLineEdit* text4,

@@ -22,7 +22,7 @@ namespace {
 // A window whose error messages are collected instead of shown.
 struct TestWindow {
     TestWindow()
-        : form({.decimalSeparator = ",",
+        : form({.decimalSeparator = DecimalSeparator(","),
             .generator = std::make_unique<testing::ScriptedGenerator>(),
             .reportError
             = [this](QWidget*, const QString& message) { messages.push_back(message); }})
@@ -164,7 +164,7 @@ void pressKey(QWidget* widget, Qt::Key key)
     QApplication::sendEvent(widget, &press);
 }
 
-TEST(Form1, TabFollowsTheClassicOrderAndEnterClicksNothing)
+TEST(Form1, TabFollowsTheClassicOrder)
 {
     TestWindow window;
     window.form.show();
@@ -177,9 +177,6 @@ TEST(Form1, TabFollowsTheClassicOrderAndEnterClicksNothing)
     }
     EXPECT_EQ(visited.join(QLatin1Char(' ')),
         QStringLiteral("Text2 Text3 Command1 Text4 Command2 Text5 Text6 Text1"));
-
-    pressKey(window.form.Text1, Qt::Key_Return);
-    EXPECT_EQ(window.form.Text4->text(), QString());
 }
 
 // The window hands the riddle its user's separator; the draw keeps the

@@ -9,7 +9,7 @@ namespace {
 // The Windows suite runs as a user whose regional settings are Polish.
 TEST(UserDecimalSeparator, FollowsTheWindowsRegionalSettings)
 {
-    EXPECT_EQ(userDecimalSeparator(), ",");
+    EXPECT_EQ(userDecimalSeparator().text(), ",");
 }
 #else
 struct EnvironmentRow {
@@ -28,7 +28,7 @@ TEST_P(UserDecimalSeparatorTable, ComesFromTheLocaleThatWins)
     for (const auto& [variable, value] :
         {std::pair{"LC_ALL", row.lcAll}, {"LC_NUMERIC", row.lcNumeric}, {"LANG", row.lang}})
         *value != '\0' ? qputenv(variable, value) : qunsetenv(variable);
-    EXPECT_EQ(userDecimalSeparator(), row.separator);
+    EXPECT_EQ(userDecimalSeparator().text(), row.separator);
 }
 
 INSTANTIATE_TEST_SUITE_P(Environments, UserDecimalSeparatorTable,
