@@ -5,10 +5,12 @@ find_program(GZIP_PROGRAM gzip REQUIRED)
 
 # Debian wants its documentation compressed with gzip -9n (no time stamp).
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/parabolix)
-foreach(page changelog parabolix.1)
-  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${page}.gz
-    COMMAND ${GZIP_PROGRAM} -9n -c ${CMAKE_CURRENT_LIST_DIR}/${page} > ${CMAKE_CURRENT_BINARY_DIR}/${page}.gz
-    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${page} VERBATIM)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/parabolix.1.in ${CMAKE_CURRENT_BINARY_DIR}/parabolix.1 @ONLY)
+foreach(page ${CMAKE_CURRENT_LIST_DIR}/changelog ${CMAKE_CURRENT_BINARY_DIR}/parabolix.1)
+  get_filename_component(name ${page} NAME)
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz
+    COMMAND ${GZIP_PROGRAM} -9n -c ${page} > ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz
+    DEPENDS ${page} VERBATIM)
 endforeach()
 add_custom_target(packaging_docs ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
                                              ${CMAKE_CURRENT_BINARY_DIR}/parabolix.1.gz)

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Static analysis of the project's sources: clang-tidy with the committed
-# .clang-tidy, then cppcheck. Any finding fails. Needs the compile database
-# of a build in build/ (scripts/build.sh makes one).
+# .clang-tidy, then cppcheck. Any finding fails. Reads the compile database
+# of the build in build/, and makes that build first if there is none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_dir=${PARABOLIX_BUILD_DIR:-build}
+[ -f "$build_dir/compile_commands.json" ] || bash scripts/build.sh -DPARABOLIX_WERROR=ON
 sources=(core/*.cpp ui/*.cpp tests/core/*.cpp tests/ui/*.cpp bench/*.cpp bench/startup/*.cpp)
 
 echo "== clang-tidy"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The deep checks, after scripts/test.sh: the whole suite again under
+# The deep checks, which CI runs after scripts/test.sh: the whole suite under
 # AddressSanitizer and UBSan, every fuzz target for a bounded time (seconds,
 # default 60 each), static analysis, and the Debian package built, checked
 # with lintian, installed and started.
@@ -11,8 +11,8 @@ bash scripts/setup.sh check
 bash scripts/setup.sh package
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-PARABOLIX_BUILD_DIR=build-sanitize bash scripts/build.sh -DPARABOLIX_SANITIZE=ON \
-  -DPARABOLIX_BUILD_BENCH=OFF
+PARABOLIX_BUILD_DIR=build-sanitize bash scripts/build.sh -DPARABOLIX_WERROR=ON \
+  -DPARABOLIX_SANITIZE=ON -DPARABOLIX_BUILD_BENCH=OFF
 ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)"
 
 echo "== fuzzing"

@@ -12,6 +12,7 @@ LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
   cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARABOLIX_WERROR=ON \
     -DPARABOLIX_BUILD_TESTS=OFF -DPARABOLIX_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"
+rm -f "$build_dir"/parabolix_*.deb # a package of another version would be taken for this one
 (cd "$build_dir" && cpack -G DEB >/dev/null)
 package=$(ls "$build_dir"/parabolix_*.deb)
 echo "Built $package"

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Installs the package built by scripts/package.sh with apt-get and starts
-# the installed /usr/bin/parabolix under a virtual X server until its window
-# appears.
+# Installs the package built by scripts/package.sh with apt-get, starts the
+# installed /usr/bin/parabolix under a virtual X server until its window
+# appears, and removes the package again unless it was installed before.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 package=$(ls "$PWD"/build-package/parabolix_*.deb)
 as_root=(); ((EUID == 0)) || as_root=(sudo)
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --reinstall "$package"
+apt_get=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -q)
+if ! dpkg-query -W -f='${Status}' parabolix 2>/dev/null | grep -q "install ok installed"; then
+  trap '"${apt_get[@]}" purge parabolix >/dev/null' EXIT
+fi
+"${apt_get[@]}" install --reinstall "$package"
 
 xvfb-run --auto-servernum bash -c '
   /usr/bin/parabolix & program=$!

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Parabolix needs, asking apt-get only for
-# what is missing. Usage: setup.sh [run|test|check|package|screenshot]  (default: run)
+# what is missing. Usage: setup.sh [run|test|check|package|screenshot|windows]
+# (default: run)
 set -euo pipefail
 
 # Building and running: compiler, Qt, and the window's font.
@@ -28,7 +29,7 @@ package_packages=(dpkg-dev file lintian xvfb xauth x11-utils)
 windows_packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   qt6-base-dev-tools googletest xz-utils nsis
-  wine wine64 fonts-wine icoutils xvfb xauth xdotool xclip
+  wine wine64 fonts-wine icoutils xvfb xauth xdotool xclip python3
 )
 
 case ${1:-run} in
@@ -52,7 +53,8 @@ if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   as_root=()
   if ((EUID != 0)); then as_root=(sudo); fi
-  export DEBIAN_FRONTEND=noninteractive
-  "${as_root[@]}" apt-get update -q
-  "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+  # Passed on the command line: sudo drops an exported variable.
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+    --no-install-recommends "${missing[@]}"
 fi

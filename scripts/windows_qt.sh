@@ -8,8 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
 
-qt_version=6.4.2
-qt_debian_version=6.4.2+dfsg-10
+# The Qt source is the revision of Debian's host Qt tools, which must match it
+# anyway; so a Debian update of one moves the other too.
+qt_debian_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools)
+qt_version=${qt_debian_version%%+*}
 toolchain=$repo/packaging/windows/mingw-w64.cmake
 
 # Only what the window needs: Core, Gui, Widgets and the windows platform
@@ -43,7 +45,8 @@ options=(
 )
 
 key=$( { echo "$qt_debian_version"; printf '%s\n' "${options[@]}"; cat "$toolchain"
-         dpkg-query -W -f='${Version}\n' googletest; } | sha256sum | cut -c1-12)
+         dpkg-query -W -f='${Version}\n' googletest g++-mingw-w64-x86-64-posix; } |
+       sha256sum | cut -c1-12)
 cache=${PARABOLIX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/parabolix}
 prefix=$cache/qt-$qt_version-mingw-static-$key
 if [ -f "$prefix/.complete" ]; then
@@ -76,7 +79,9 @@ echo "== Qt $qt_version for Windows, static: configure and build (about twenty m
 cmake -S "$source_dir" -B "$work/qt-build" -G Ninja -Wno-dev \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -dumpmachine)/cmake" \
-  -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >"$work/configure.log" 2>&1 \
+  -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" \
+  -DCMAKE_C_FLAGS="-ffile-prefix-map=$work=." -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work=." \
+  >"$work/configure.log" 2>&1 \
   || { tail -n 60 "$work/configure.log" >&2; exit 1; }
 cmake --build "$work/qt-build" --parallel "$(nproc)" >&2
 cmake --install "$work/qt-build" >/dev/null

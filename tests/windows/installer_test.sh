@@ -2,14 +2,15 @@
 # The zip's contents, and the installer run silently under Wine by a user: what
 # it puts down, the program starting, and its uninstaller taking it all away.
 # Run by CTest in the display and Wine prefix of scripts/windows.sh.
+# Usage: installer_test.sh <setup.exe> <version>
 set -uo pipefail
 source "$(dirname "$0")/checks.sh"
 
-setup=$1
+setup=$1 version=$2
 zip=${setup%-setup.exe}.zip
 check "the zip holds the program and the licence" test "$(python3 -m zipfile -l "$zip" |
   awk 'NR > 1 { print $1 }' | sort | tr '\n' ' ')" = \
-  "Parabolix-1.0.0-win64/LICENSE.txt Parabolix-1.0.0-win64/parabolix.exe "
+  "Parabolix-$version-win64/LICENSE.txt Parabolix-$version-win64/parabolix.exe "
 
 unix_path() { winepath -u "$(wine cmd /c echo "$1" | tr -d '\r')"; }
 programs=$(unix_path '%LOCALAPPDATA%\Programs')
@@ -21,7 +22,7 @@ wine "$setup" /S
 check "the program and its licence land in the user's programs" \
   test -f "$programs/Parabolix/parabolix.exe" -a -f "$programs/Parabolix/LICENSE.txt"
 check "a Start-menu shortcut named Parabolix" test -f "$shortcut"
-check "an installed-programs entry with the version" test "$(entry DisplayVersion)" = 1.0.0
+check "an installed-programs entry with the version" test "$(entry DisplayVersion)" = "$version"
 check "the entry shows the program's icon" test "$(entry DisplayIcon)" = \
   "$(wine cmd /c echo '%LOCALAPPDATA%' | tr -d '\r')\\Programs\\Parabolix\\parabolix.exe,0"
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The built parabolix.exe read back by tools made for it: the DLLs it imports
 # (objdump), its icon (icoutils' wrestool and icotool), its version record and
-# its manifest (wrestool). Usage: resources_test.sh <parabolix.exe>
+# its manifest (wrestool). Usage: resources_test.sh <parabolix.exe> <major> <minor> <patch>
 set -uo pipefail
 source "$(dirname "$0")/checks.sh"
-exe=$1
+exe=$1 major=$2 minor=$3 patch=$4
+short=$(printf '%d.%02d' "$major" "$minor") # 1.00 for 1.0.x
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -24,12 +25,15 @@ check "icon holds 16 x 16 at 16 colours, 256 colours and 32-bit" test \
 # The version record, its UTF-16 strings each on a line of their own.
 wrestool -x -R -t 16 "$exe" | iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr -c '[:print:]' '\n' |
   grep -v '^$' >"$work/version"
-check "version record: 1.00, Parabolix" test "$(grep -A1 -x -E \
+check "version record: $short, Parabolix" test "$(grep -A1 -x -E \
   'FileVersion|InternalName|ProductName|ProductVersion' "$work/version" | grep -v -x -e -- |
-  tr '\n' ' ')" = "FileVersion 1.00 InternalName Parabolix ProductName Parabolix ProductVersion 1.00 "
+  tr '\n' ' ')" = "FileVersion $short InternalName Parabolix ProductName Parabolix ProductVersion $short "
 check "version record in US English" grep -q -x 040904b0 "$work/version"
-# VS_FIXEDFILEINFO: its signature, its own version, then 1.0.0.0 for file and product.
-check "numeric version 1.0.0.0" grep -q bd04effe0000010000000100000000000000010000000000 \
+# VS_FIXEDFILEINFO: its signature, its own version, then major.minor.patch.0
+# for file and product, each as two little-endian 32-bit words.
+le16() { printf '%02x%02x' $(($1 & 255)) $(($1 >> 8)); }
+numeric=$(le16 "$minor")$(le16 "$major")0000$(le16 "$patch")
+check "numeric version $major.$minor.$patch.0" grep -q "bd04effe00000100$numeric$numeric" \
   <(wrestool -x -R -t 16 "$exe" | od -An -tx1 -v | tr -d ' \n')
 
 manifest=$(wrestool -x -R -t 24 "$exe")
