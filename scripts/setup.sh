@@ -10,11 +10,11 @@ packages=(
   qt6-base-dev libxcb1-dev fonts-liberation
   libgtest-dev libbenchmark-dev
 )
-# A virtual X server and the desktop accessibility bus for the end-to-end
-# test; the validators for the desktop files;
+# A virtual X server, the desktop accessibility bus and the screen reader
+# Orca for the end-to-end test; the validators for the desktop files;
 # XDamage so that the start-up benchmark builds with everything else.
 test_packages=(
-  xvfb xauth dbus at-spi2-core python3-pyatspi python3-xlib
+  xvfb xauth dbus at-spi2-core orca python3-xlib
   desktop-file-utils appstream libxdamage-dev
 )
 # clang with its fuzzer and sanitizer runtimes, and the two analysers.

@@ -1,8 +1,10 @@
 #include "form1.h"
 
+#include "accessible_line_edit.h"
 #include "riddle.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -32,6 +34,10 @@ constexpr Qt::WindowFlags kFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::Wi
     | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 constexpr QColor kLightOrange(255, 192, 128);
+
+// The window's notice to a screen reader: nothing on screen, a notification
+// on the accessibility bus.
+const QLatin1String kNoticeName("Notice");
 constexpr QColor kNavy(0, 0, 128);
 
 // The one font of the window: Arial at 10 px (7.5 pt at 96 dpi), the largest
@@ -52,9 +58,32 @@ QFont dialogFont()
     return font;
 }
 
+// A plain top-level widget would be announced as a mere filler; a screen
+// reader should meet this window as an application frame. A single-line box
+// must be read whole.
+QAccessibleInterface* accessibleInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("parabolix::ui::Form1") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String("QLineEdit"))
+        return new AccessibleLineEdit(static_cast<QLineEdit*>(object));
+    if (className == QLatin1String("QWidget") && object->objectName() == kNoticeName)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+// Installed before the first control is made: a screen reader may ask about a
+// control as soon as it exists, and Qt keeps the first answer.
+void installAccessibleInterfaces()
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(accessibleInterface); });
+}
+
 template <typename Widget>
 Widget* place(QWidget* parent, const char* name, QRect rect)
 {
+    installAccessibleInterfaces();
     auto* widget = new Widget(parent);
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(rect);
@@ -104,16 +133,16 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect rect, const QString& 
     return label;
 }
 
-// A plain top-level widget would be announced as a mere filler; a screen
-// reader should meet this window as an application frame.
-QAccessibleInterface* accessibleForm(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("parabolix::ui::Form1") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    return nullptr;
-}
-
 } // namespace
+
+void chooseFontEngine()
+{
+#ifdef Q_OS_WIN
+    // A -platform argument or the variable set by hand still wins.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=directwrite");
+#endif
+}
 
 void showErrorBox(QWidget* parent, const QString& message)
 {
@@ -150,9 +179,8 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
                          "y = ax^2+bx+c")))
     , m_setup(std::move(setup))
     , m_fields(Text1, Text2, Text3, Text4, Text5, Text6)
+    , m_notice(new QWidget(this))
 {
-    static std::once_flag accessibleFormInstalled;
-    std::call_once(accessibleFormInstalled, [] { QAccessible::installFactory(accessibleForm); });
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Parabolix"));
     setFixedSize(twips(0, 0, 4620, 5040).size());
@@ -183,21 +211,38 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
     for (std::size_t i = 1; i < tabChain.size(); ++i)
         setTabOrder(tabChain.at(i - 1), tabChain.at(i));
 
-    connect(Command1, &QPushButton::clicked, this,
-        [this] { run([this] { solve(m_fields, m_setup.decimalSeparator); }); });
-    connect(Command2, &QPushButton::clicked, this,
-        [this] { run([this] { draw(m_fields, *m_setup.generator, *m_setup.clock); }); });
+    m_notice->setObjectName(kNoticeName);
+    m_notice->setGeometry(0, 0, 0, 0);
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        if (run([this] { solve(m_fields, m_setup.decimalSeparator); }))
+            announce(Text4->text());
+    });
+    connect(Command2, &QPushButton::clicked, this, [this] {
+        if (run([this] { draw(m_fields, *m_setup.generator, *m_setup.clock); }))
+            announce(QStringLiteral("m = %1, n = %2, p = %3")
+                         .arg(Text1->text(), Text2->text(), Text3->text()));
+    });
 
     run([this] { writeStartTexts(m_fields); });
     Text1->setFocus();
 }
 
-void Form1::run(const std::function<void()>& operation)
+// Orca speaks a notification as it appears, wherever the focus is.
+void Form1::announce(const QString& news)
+{
+    m_notice->hide();
+    m_notice->setAccessibleName(news);
+    m_notice->show();
+}
+
+bool Form1::run(const std::function<void()>& operation)
 {
     try {
         operation();
+        return true;
     } catch (const Error& error) {
         m_setup.reportError(this, QString::fromUtf8(error.what()));
+        return false;
     }
 }
 

@@ -21,6 +21,11 @@ namespace parabolix::ui {
 // Tells the user that an operation failed; `parent` is the window.
 using ErrorReporter = std::function<void(QWidget* parent, const QString& message)>;
 
+// Chooses how the window's text is drawn; call it before the application
+// object is made. On Windows that is DirectWrite: Qt 6.4's default GDI engine
+// draws small text unsmoothed and unevenly spaced. Elsewhere it does nothing.
+void chooseFontEngine();
+
 // Shows `message` in a modal message box titled "Parabolix".
 void showErrorBox(QWidget* parent, const QString& message);
 
@@ -58,12 +63,16 @@ public:
     QLabel* const Label1;
 
 private:
-    // Runs one riddle operation; an error it raises is reported, and the
-    // window goes on with whatever the operation had written before it.
-    void run(const std::function<void()>& operation);
+    // Runs one riddle operation and returns whether it succeeded; an error it
+    // raises is reported, and the window goes on with whatever the operation
+    // had written before it.
+    bool run(const std::function<void()>& operation);
+    // Tells a screen reader what an operation did, without moving the focus.
+    void announce(const QString& news);
 
     Form1Setup m_setup;
     WidgetFields m_fields;
+    QWidget* m_notice;
 };
 
 } // namespace parabolix::ui

@@ -24,6 +24,7 @@ void setProgramIcon()
 
 int main(int argc, char* argv[])
 {
+    parabolix::ui::chooseFontEngine();
     QApplication application(argc, argv);
 #ifndef Q_OS_WIN
     setProgramIcon();

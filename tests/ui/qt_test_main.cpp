@@ -1,10 +1,14 @@
-// Runs widget tests in a QApplication. On Linux they need no display: Qt's
-// offscreen platform stands in unless the caller chose another.
+// Runs widget tests in a QApplication with the program's font engine. On
+// Linux they need no display: Qt's offscreen platform stands in unless the
+// caller chose another.
+#include "form1.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])
 {
+    parabolix::ui::chooseFontEngine(); // the captions are measured as the program draws them
 #ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,19 +1,28 @@
-"""The program as a screen reader user meets it: through AT-SPI, on X11.
+"""The program as a blind pupil meets it: Debian's own screen reader, Orca,
+on X11, with the window driven from the keyboard.
 
-Run by CTest inside Xvfb and a private D-Bus session. Prints one line per
-check and a closing 'N passed, N failed' line; exits non-zero on a failure.
+Run by CTest inside Xvfb and a private D-Bus session. Orca writes what it
+would speak to its debug file, which here is a pseudo-terminal, so that each
+line arrives as it is written. Prints one line per check and a closing
+'N passed, N failed' line; exits non-zero on a failure.
 """
 
-import contextlib
 import os
+import pty
+import re
 import subprocess
 import sys
+import tempfile
+import threading
 import time
+import tty
 
-import pyatspi
-from Xlib import X, Xatom, display, protocol
+from Xlib import X, XK, Xatom, display, protocol
+from Xlib.ext import xtest
 
 checks = {"passed": 0, "failed": 0}
+spoken = []
+arrived = threading.Condition()
 
 
 def check(name, ok, detail=""):
@@ -21,59 +30,105 @@ def check(name, ok, detail=""):
     print(f"{'ok  ' if ok else 'FAIL'} {name}" + (f": {detail}" if not ok else ""), flush=True)
 
 
+def listen(terminal):
+    """Collects Orca's utterances, keys it merely echoes left out."""
+    with os.fdopen(terminal, "rb", buffering=0) as log:
+        pending = b""
+        while chunk := log.read(65536):
+            *lines, pending = (pending + chunk).split(b"\n")
+            for line in lines:
+                if found := re.search(r"SPEECH OUTPUT: '(.*)' ?{'", line.decode(errors="replace")):
+                    if found[1] not in ("tab ", "space ", "escape "):
+                        with arrived:
+                            spoken.append(found[1])
+                            arrived.notify_all()
+
+
+def speech_until(start, last, what, seconds=20):
+    """What Orca says from utterance `start` on, up to one that `last` matches."""
+    deadline = time.monotonic() + seconds
+    with arrived:
+        while True:
+            for end in range(start, len(spoken)):
+                if re.fullmatch(last, spoken[end]):
+                    return spoken[start:end + 1]
+            if not arrived.wait(deadline - time.monotonic()):
+                raise TimeoutError(f"Orca never said {what}; it said {spoken[start:]}")
+
+
 def wait_for(find, what):
-    for _ in range(150):
-        with contextlib.suppress(Exception):  # the bus may still be settling; ask again
-            if found := find():
-                return found
+    deadline = time.monotonic() + 30
+    while not (found := find()):
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"gave up waiting for {what}")
         time.sleep(0.1)
-    raise TimeoutError(f"gave up waiting for {what}")
+    return found
 
 
-def find(root, role, name):
-    return pyatspi.findDescendant(root, lambda a: a and a.getRoleName() == role and a.name == name)
+class Keyboard:
+    def __init__(self, dpy):
+        self.dpy = dpy
+
+    def press(self, *names):
+        """Presses and releases each key in turn, as a user would type them."""
+        for name in names:
+            code = self.dpy.keysym_to_keycode(XK.string_to_keysym(name))
+            xtest.fake_input(self.dpy, X.KeyPress, code)
+            xtest.fake_input(self.dpy, X.KeyRelease, code)
+        self.dpy.sync()
+
+    def step(self, keys, last, what):
+        start = len(spoken)
+        self.press(*keys)
+        return speech_until(start, last, what)
 
 
-def text(accessible):
-    return accessible.queryText().getText(0, -1)
-
-
-def press(root, caption):
-    find(root, "push button", caption).queryAction().doAction(0)
+def mapped_windows(dpy):
+    return [w for w in dpy.screen().root.query_tree().children
+            if w.get_wm_name() == "Parabolix" and w.get_attributes().map_state == X.IsViewable]
 
 
 def run_checks(program, dpy):
-    window = wait_for(lambda: next((w for w in dpy.screen().root.query_tree().children
-                                    if w.get_wm_name() == "Parabolix"), None), "the window")
+    window = wait_for(lambda: next(iter(mapped_windows(dpy)), None), "the window")
     state = window.get_full_property(dpy.intern_atom("_NET_WM_STATE"), Xatom.ATOM)
     check("window skips the taskbar",
           state and dpy.intern_atom("_NET_WM_STATE_SKIP_TASKBAR") in state.value)
 
-    app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
-                                 if a and a.name == "parabolix"), None), "the program on the bus")
-    check("frame is named Parabolix", wait_for(lambda: find(app, "frame", "Parabolix"), "frame"))
-    m, n, p = (wait_for(lambda name=name: find(app, "text", name), name) for name in "mnp")
-    polynomial = find(app, "text", "Wielomian")
+    keys = Keyboard(dpy)
+    start = len(spoken)
+    window.set_input_focus(X.RevertToParent, X.CurrentTime)
+    dpy.sync()
+    said = speech_until(start, r"16\.", "16 on opening")
+    check("on opening Orca names the frame and reads m whole",
+          said[-3:] == ["Parabolix frame.", "m = text.", "16."], said)
 
-    for box, value in ((m, "1"), (n, "2"), (p, "4")):
-        box.queryEditableText().setTextContents(value)
-    press(app, "oblicz")
-    solved = wait_for(lambda: text(polynomial), "the polynomial")
-    check("1, 2, 4 and oblicz give the polynomial", solved == "0,5x^2-0,5x+1", solved)
+    for value, name in (("34", "n"), ("58", "p")):
+        said = keys.step(["Tab"], rf"{value} selected\.", f"{value} on Tab")
+        check(f"Tab to {name} reads {value} whole", said[-2:] == [f"{name} = text.",
+                                                                   f"{value} selected."], said)
 
-    press(app, "Wyznacz trzy liczby m, n, p")
-    wait_for(lambda: text(polynomial) == "", "the polynomial to empty")
-    drawn = [text(t) for t in (m, n, p)]
-    check("the draw gives three numbers in 1..101", all(1 <= int(d) <= 101 for d in drawn), drawn)
+    keys.step(["Tab"], r"oblicz push button\.", "the button oblicz")
+    said = keys.step(["space"], r"notification .*", "the polynomial after oblicz")
+    check("space on oblicz speaks the polynomial", said == ["notification 3x^2+9x+4."], said)
+    said = keys.step(["Tab"], r"3x\^2.* selected\.", "the polynomial on Tab")
+    check("Tab to the polynomial reads it whole",
+          said[-2:] == ["Wielomian read only text.", "3x^2+9x+4 selected."], said)
 
-    m.queryEditableText().setTextContents("1e400")
-    press(app, "oblicz")
-    alert = wait_for(lambda: find(app, "alert", "Parabolix"), "the message box")
-    check("1e400 brings the Overflow message",
-          find(alert, "label", "Przepełnienie: liczba jest zbyt duża.") is not None)
-    press(alert, "OK")
-    wait_for(lambda: find(app, "alert", "Parabolix") is None, "the message box to close")
-    check("the window stays after the message", program.poll() is None)
+    keys.step(["Tab"], r"Wyznacz trzy liczby m, n, p push button\.", "the draw button")
+    said = keys.step(["space"], r"notification .*", "the numbers after the draw")
+    drawn = re.fullmatch(r"notification m = (\d+), n = (\d+), p = (\d+)\.", said[-1])
+    check("space on the draw speaks three numbers in 1..101",
+          drawn and all(1 <= int(number) <= 101 for number in drawn.groups()), said)
+
+    keys.step(["Tab", "Tab", "Tab"], r"m = text\.", "m again")
+    keys.press("1", "e", "4", "0", "0")  # in place of the selected number
+    keys.step(["Tab", "Tab", "Tab"], r"oblicz push button\.", "oblicz again")
+    said = keys.step(["space"], r".*Przepełnienie.*", "the Overflow")
+    check("1e400 brings the Overflow message, spoken",
+          "Przepełnienie: liczba jest zbyt duża." in said[-1], said)
+    keys.press("Escape")
+    wait_for(lambda: len(mapped_windows(dpy)) == 1, "the message box to close")
+    check("Escape closes the message and the window goes on", program.poll() is None)
 
     delete = dpy.intern_atom("WM_DELETE_WINDOW")
     window.send_event(protocol.event.ClientMessage(window=window, data=(
@@ -84,15 +139,28 @@ def run_checks(program, dpy):
 
 def main(binary):
     subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-    time.sleep(0.5)
-    # The program needs the X server, whatever platform the caller's Qt tests use.
+    home = tempfile.mkdtemp()
+    terminal, log = pty.openpty()
+    tty.setraw(log)
+    threading.Thread(target=listen, args=(terminal,), daemon=True).start()
+    # Orca with no settings of its own, and the program in Polish on the X server.
     env = {k: v for k, v in os.environ.items() if k not in ("LC_ALL", "LC_NUMERIC")}
-    env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="pl_PL.UTF-8")
-    program = subprocess.Popen([binary], env=env)
+    env.update(HOME=home, XDG_CONFIG_HOME=f"{home}/config", XDG_DATA_HOME=f"{home}/data")
+    orca = subprocess.Popen(["orca", "--replace", "-u", f"{home}/orca",
+                             "--debug-file", os.ttyname(log)], env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    program = None
     try:
+        speech_until(0, r"Screen reader on\.", "that it is on")
+        env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="pl_PL.UTF-8")
+        program = subprocess.Popen([binary], env=env)
         run_checks(program, display.Display())
+    except TimeoutError as error:
+        check("Orca says what the steps above wait for", False, str(error))
     finally:
-        program.kill()
+        for process in (program, orca):
+            if process:
+                process.kill()
     print(f"{checks['passed']} passed, {checks['failed']} failed")
     return 1 if checks["failed"] else 0
 
