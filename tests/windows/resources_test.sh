@@ -18,9 +18,10 @@ foreign=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/.*DLL Name: //p' | tr
 check "imports only Windows' own DLLs" test -z "$foreign"
 
 wrestool -x -t 14 "$exe" >"$work/icon.ico"
-check "icon holds 16 x 16 at 16 colours, 256 colours and 32-bit" test \
-  "$(icotool -l "$work/icon.ico" | grep -o 'width=16 --height=16 --bit-depth=[0-9]*' |
-    sed 's/.*=//' | sort -n | tr '\n' ' ')" = "4 8 32 "
+# The window's 16 x 16 in three depths first, then the larger sizes in 32-bit.
+check "icon holds 16 px in 4, 8 and 32 bits, then 24, 32, 48 and 256 px in 32 bits" test \
+  "$(icotool -l "$work/icon.ico" | sed -E 's/.*--width=([0-9]+) --height=([0-9]+) --bit-depth=([0-9]+).*/\1x\2x\3/' |
+    tr '\n' ' ')" = "16x16x4 16x16x8 16x16x32 24x24x32 32x32x32 48x48x32 256x256x32 "
 
 # The version record, its UTF-16 strings each on a line of their own.
 wrestool -x -R -t 16 "$exe" | iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr -c '[:print:]' '\n' |

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Draws the Parabolix icon: a navy parabola over axes on a light orange tile.
 
-Writes parabolix.ico (one 16x16 image in 16 colours, 256 colours and 32-bit
-with alpha) and icons/<size>.png for the desktop's hicolor theme. Standard
+Writes parabolix.ico and icons/<size>.png for the desktop's hicolor theme.
+The .ico begins with the window's icon, one 16x16 image in 16 colours, 256
+colours and 32-bit with alpha; then come 24, 32, 48 and 256 px in 32-bit with
+alpha (the last PNG-compressed), for Explorer, the Start menu and Alt+Tab. Standard
 library only, so anyone can remake the icon:  python3 make_icon.py
 """
 
@@ -89,11 +91,9 @@ def and_mask(rows):
     """1 bit a pixel, set where the pixel is transparent; rows bottom-up."""
     out = b""
     for row in reversed(rows):
-        bits = 0
-        for x, p in enumerate(row):
-            if p[3] < 128:
-                bits |= 1 << (31 - x)
-        out += padded(struct.pack(">I", bits)[: (len(row) + 7) // 8])
+        width = (len(row) + 7) // 8 * 8
+        bits = sum(1 << (width - 1 - x) for x, p in enumerate(row) if p[3] < 128)
+        out += padded(bits.to_bytes(width // 8, "big"))
     return out
 
 
@@ -128,18 +128,22 @@ def dib(rows, bits):
     return header + table + body + and_mask(rows)
 
 
-def ico(rows):
-    images = [(16, dib(rows, 4), 4), (0, dib(rows, 8), 8), (0, dib(rows, 32), 32)]
+def ico():
+    small = render(16)
+    images = [(16, 16, dib(small, 4), 4), (16, 0, dib(small, 8), 8), (16, 0, dib(small, 32), 32)]
+    images += [(size, 0, dib(render(size), 32), 32) for size in (24, 32, 48)]
+    images.append((256, 0, png(render(256)), 32))
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
-    for colours, data, bits in images:
-        out += struct.pack("<BBBBHHII", 16, 16, colours, 0, 1, bits, len(data), offset)
+    for size, colours, data, bits in images:
+        side = size % 256  # 0 stands for 256
+        out += struct.pack("<BBBBHHII", side, side, colours, 0, 1, bits, len(data), offset)
         offset += len(data)
-    return out + b"".join(data for _, data, _ in images)
+    return out + b"".join(data for _, _, data, _ in images)
 
 
 def main():
-    (HERE / "parabolix.ico").write_bytes(ico(render(16)))
+    (HERE / "parabolix.ico").write_bytes(ico())
     (HERE / "icons").mkdir(exist_ok=True)
     for size in (16, 32, 48, 64, 128, 256):
         (HERE / "icons" / f"{size}.png").write_bytes(png(render(size)))
