@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package build-package/parabolix_<version>_<arch>.deb with
-# Debian's hardening flags, checks it with lintian, and checks that it holds
-# everything a desktop needs.
+# Debian's hardening flags, the same bytes from the same commit, checks it
+# with lintian, and checks that it holds everything a desktop needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/reproducible.sh
 
 bash scripts/setup.sh package
 build_dir=build-package
@@ -15,6 +16,13 @@ cmake --build "$build_dir" --parallel "$(nproc)"
 rm -f "$build_dir"/parabolix_*.deb # a package of another version would be taken for this one
 (cd "$build_dir" && cpack -G DEB >/dev/null)
 package=$(ls "$build_dir"/parabolix_*.deb)
+# CPack stamps the package with the time it ran; Debian's dpkg-deb builds it
+# again with every date the commit's and the members in order.
+root=$build_dir/deb-root
+rm -rf "$root"
+dpkg-deb -R "$package" "$root"
+find "$root" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
+dpkg-deb --root-owner-group -Zxz --build "$root" "$package" >/dev/null
 echo "Built $package"
 lintian --fail-on error,warning --info "$package"
 echo "lintian: no errors or warnings"

@@ -2,23 +2,30 @@
 # Builds Parabolix for Windows on Debian and tests it under Wine: the static
 # Qt first if it is not cached (scripts/windows_qt.sh), then
 # build-windows/ui/parabolix.exe, the portable zip and the installer
-# build-windows/Parabolix-<version>-win64{.zip,-setup.exe}, and then every test
-# suite, cross-built, under Wine on a virtual X server.
+# build-windows/Parabolix-<version>-win64{.zip,-setup.exe}, the same bytes
+# from the same commit, and then, unless told --no-tests, every test suite,
+# cross-built, under Wine on a virtual X server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/reproducible.sh
 
 bash scripts/setup.sh windows
 qt_prefix=$(bash scripts/windows_qt.sh)
 
 build_dir=build-windows
+tests=ON
+[ "${1:-}" != --no-tests ] || tests=OFF
 # Tests run under Wine as a user whose regional settings are Polish.
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARABOLIX_WERROR=ON \
-  -DPARABOLIX_BUILD_BENCH=OFF -DCMAKE_TOOLCHAIN_FILE=packaging/windows/mingw-w64.cmake \
+  -DPARABOLIX_BUILD_BENCH=OFF -DPARABOLIX_BUILD_TESTS=$tests -DCMAKE_TOOLCHAIN_FILE=packaging/windows/mingw-w64.cmake \
   -DCMAKE_PREFIX_PATH="$qt_prefix" -DCMAKE_CROSSCOMPILING_EMULATOR="env;LC_ALL=pl_PL.UTF-8;wine"
 cmake --build "$build_dir" --parallel "$(nproc)"
+rm -f "$build_dir"/Parabolix-*-win64* # a package of another version would be taken for this one
 (cd "$build_dir" && cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
+python3 packaging/windows/normalise_zip.py "$build_dir"/Parabolix-*-win64.zip
 exe=$build_dir/ui/parabolix.exe
 echo "Built $exe ($(stat -c %s "$exe") bytes), $(cd "$build_dir" && ls Parabolix-*-win64*)"
+[ $tests = ON ] || exit 0
 
 echo "== Windows tests under Wine"
 # A private Wine prefix, with no Mono or Gecko to offer and no crash dialog to

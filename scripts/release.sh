@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds into dist/ everything a user downloads, from the commit checked out:
+# the Debian package, the Windows zip and installer, a source archive of the
+# commit, and SHA256SUMS over them. The same commit gives the same bytes on
+# any machine, from any folder, at any time (scripts/reproducible.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/reproducible.sh
+
+if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+  echo "release.sh: the work tree differs from the commit; commit or stash first" >&2
+  exit 1
+fi
+bash scripts/package.sh
+bash scripts/windows.sh --no-tests
+
+rm -rf dist
+mkdir dist
+cp build-package/parabolix_*.deb build-windows/Parabolix-*-win64.zip \
+  build-windows/Parabolix-*-win64-setup.exe dist/
+version=$(dpkg-deb -f dist/parabolix_*.deb Version)
+git archive --format=tar --prefix="parabolix-$version/" HEAD | gzip -9n >"dist/parabolix-$version.tar.gz"
+(cd dist && sha256sum -- * >SHA256SUMS)
+echo "== dist/SHA256SUMS"
+cat dist/SHA256SUMS
