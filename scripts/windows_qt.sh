@@ -42,6 +42,9 @@ options=(
   # The Direct2D platform plugin: not wanted, and it is the 1.1 feature that
   # drops it; turning off direct2d itself breaks the static link.
   -DFEATURE_direct2d1_1=OFF
+  # Qt writes its prefix into every program; a fixed one keeps the builder's
+  # home folder out of the exe. The real folder is given at install time.
+  -DCMAKE_INSTALL_PREFIX=/opt/qt-static
 )
 
 key=$( { echo "$qt_debian_version"; printf '%s\n' "${options[@]}"; cat "$toolchain"
@@ -79,12 +82,12 @@ echo "== Qt $qt_version for Windows, static: configure and build (about twenty m
 cmake -S "$source_dir" -B "$work/qt-build" -G Ninja -Wno-dev \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -dumpmachine)/cmake" \
-  -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" \
+  "${options[@]}" \
   -DCMAKE_C_FLAGS="-ffile-prefix-map=$work=." -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work=." \
   >"$work/configure.log" 2>&1 \
   || { tail -n 60 "$work/configure.log" >&2; exit 1; }
 cmake --build "$work/qt-build" --parallel "$(nproc)" >&2
-cmake --install "$work/qt-build" >/dev/null
+cmake --install "$work/qt-build" --prefix "$prefix" >/dev/null
 
 echo "== GoogleTest for Windows" >&2
 cmake -S /usr/src/googletest -B "$work/gtest-build" -G Ninja \
