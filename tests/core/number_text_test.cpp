@@ -64,17 +64,15 @@ TEST_P(DecimalSeparatorTable, KeepsOnlyWhatNumbersCanCarryAndReadsBackWhatItWrit
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, DecimalSeparatorTable,
-    ::testing::Values(SeparatorRow{"Comma", ",", ","},
-        SeparatorRow{"ArabicTwoBytes", kArabicSeparator, "\xD9\xAB"},
+    ::testing::Values(SeparatorRow{"ArabicTwoBytes", kArabicSeparator, "\xD9\xAB"},
         SeparatorRow{"ThreeCharacters", "<:>", "<:>"},
         SeparatorRow{"BeginningWithAPeriod", ".,", ".,"},
         SeparatorRow{"FourCharactersGiveThePeriod", "dot.", "."},
         SeparatorRow{"EmptyGivesThePeriod", "", "."},
         SeparatorRow{"DigitGivesThePeriod", "5", "."},
         SeparatorRow{"ExponentLetterGivesThePeriod", "E", "."},
-        SeparatorRow{"MinusGivesThePeriod", "-", "."},
         SeparatorRow{"NoBreakSpaceGivesThePeriod", kNoBreakSpace, "."},
-        SeparatorRow{"ControlCharacterGivesThePeriod", "\t", "."}),
+        SeparatorRow{"ControlCharacterGivesThePeriod", "\x01", "."}),
     [](const auto& row) { return std::string(row.param.name); });
 
 constexpr double kOverflow = std::numeric_limits<double>::quiet_NaN();

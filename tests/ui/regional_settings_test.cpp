@@ -36,7 +36,6 @@ INSTANTIATE_TEST_SUITE_P(Environments, UserDecimalSeparatorTable,
         EnvironmentRow{"LangAlone", "", "", "pl_PL.UTF-8", ","},
         EnvironmentRow{"CodesetAndModifierSayNothing", "", "", "de_DE.ISO-8859-15@euro", ","},
         EnvironmentRow{"NumericOverridesLang", "", "ar_EG.UTF-8", "pl_PL", "\xD9\xAB"},
-        EnvironmentRow{"CIsPeriod", "C.UTF-8", "", "pl_PL", "."},
         EnvironmentRow{"NothingSetIsPeriod", "", "", "", "."},
         EnvironmentRow{"MalformedAllIsPeriod", "garbage", "pl_PL.UTF-8", "pl_PL.UTF-8", "."}),
     [](const auto& row) { return std::string(row.param.name); });
