@@ -10,7 +10,7 @@ DecimalSeparator decimalSeparatorOf(const QString& localeName)
     const QString name = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
     const QLocale locale(name);
     if (name.isEmpty() || locale.language() == QLocale::C)
-        return DecimalSeparator();
+        return {};
     return DecimalSeparator(locale.decimalPoint().toStdString());
 }
 
@@ -24,7 +24,7 @@ DecimalSeparator userDecimalSeparator()
         if (!value.isEmpty())
             return decimalSeparatorOf(value);
     }
-    return DecimalSeparator();
+    return {};
 #endif
 }
 
