@@ -5,7 +5,7 @@
 set -uo pipefail
 source "$(dirname "$0")/checks.sh"
 exe=$1 major=$2 minor=$3 patch=$4
-short=$(printf '%d.%02d' "$major" "$minor") # 1.00 for 1.0.x
+short=$(printf '%d.%02d' "$major" "$minor") # 2.05 for 2.5.x
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
