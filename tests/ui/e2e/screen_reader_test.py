@@ -102,7 +102,10 @@ STEPS = [
     ("Tab to the draw", ["Tab"], ["Wyznacz trzy liczby m, n, p push button."]),
     ("space on the draw", ["space"], [f"notification m = {NUMBER}, n = {NUMBER}, p = {NUMBER}."]),
     ("Tab past the texts to m", ["Tab"] * 3, ["m = text.", rf"{NUMBER} selected\."]),
-    ("1e400 typed, Tab to oblicz and space", ["1", "e", "4", "0", "0", "Tab", "Tab", "Tab", "space"],
+    ("1, 2 and 4 typed, Tab to oblicz and space", ["1", "Tab", "2", "Tab", "4", "Tab", "space"],
+     [r"notification 0,5x\^2-0,5x\+1\."]),
+    ("Tab round to m, 1e400 typed, Tab to oblicz and space",
+     ["Tab"] * 5 + ["1", "e", "4", "0", "0", "Tab", "Tab", "Tab", "space"],
      ["alert Parabolix.", "Przepełnienie: liczba jest zbyt duża."]),
 ]
 
