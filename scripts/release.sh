@@ -11,6 +11,9 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
   echo "release.sh: the work tree differs from the commit; commit or stash first" >&2
   exit 1
 fi
+# From nothing: an output made by an earlier build, without this commit's date
+# (Qt's resource compiler stamps each file it packs), would be taken as it is.
+rm -rf build-package build-windows
 bash scripts/package.sh
 bash scripts/windows.sh --no-tests
 
