@@ -151,12 +151,6 @@ TEST(Form1, EveryCaptionFitsOnOneLineInItsBox)
         EXPECT_LT(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width());
 }
 
-void pressKey(QWidget* widget, Qt::Key key)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-}
-
 TEST(Form1, TabFollowsTheClassicOrder)
 {
     TestWindow window;
@@ -165,7 +159,8 @@ TEST(Form1, TabFollowsTheClassicOrder)
 
     QStringList visited;
     for (int i = 0; i < 8; ++i) {
-        pressKey(window.form.focusWidget(), Qt::Key_Tab);
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(window.form.focusWidget(), &tab);
         visited << window.form.focusWidget()->objectName();
     }
     EXPECT_EQ(visited.join(QLatin1Char(' ')),

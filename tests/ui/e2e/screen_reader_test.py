@@ -1,11 +1,7 @@
-"""The program as a blind pupil meets it: Debian's own screen reader, Orca,
-on X11, with the window driven from the keyboard.
-
-Run by CTest inside Xvfb and a private D-Bus session. Orca writes what it
-would speak to its debug file, which here is a pseudo-terminal, so that each
-line arrives as it is written. Prints one line per check and a closing
-'N passed, N failed' line; exits non-zero on a failure.
-"""
+"""The program as a blind pupil meets it: Orca on X11, the window driven from
+the keyboard, in Xvfb and a private D-Bus session. Orca writes what it would
+speak to its debug file, here a pseudo-terminal, so each line arrives as it is
+written. Prints a line per check and 'N passed, N failed'."""
 
 import os
 import pty
@@ -44,9 +40,9 @@ def listen(terminal):
                             arrived.notify_all()
 
 
-def speech_until(start, last, what, seconds=90):
+def speech_until(start, last, what):
     """What Orca says from utterance `start` on, up to one that `last` matches."""
-    deadline = time.monotonic() + seconds
+    deadline = time.monotonic() + 90
     with arrived:
         while True:
             for end in range(start, len(spoken)):
@@ -66,7 +62,6 @@ def wait_for(find, what):
 
 
 def press(dpy, keys):
-    """Presses and releases each key in turn, as a user would type them."""
     for name in keys:
         code = dpy.keysym_to_keycode(XK.string_to_keysym(name))
         xtest.fake_input(dpy, X.KeyPress, code)
