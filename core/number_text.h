@@ -23,7 +23,8 @@ private:
 
 // Reads the number at the start of `text`, the way a pocket calculator user
 // expects: blanks (space, tab, U+00A0, U+202F) are skipped anywhere in it, then
-// an optional sign, digits, one decimal separator ('.' or `separator`), digits, and an optional exponent (E or e, optional sign, digits). Reading
+// an optional sign, digits, one decimal separator ('.' or `separator`),
+// digits, and an optional exponent (E or e, optional sign, digits). Reading
 // stops at the first character that cannot continue the number; no number at
 // the start gives 0. Correctly rounded; too small a value gives 0 or the
 // nearest subnormal. Linear in the length of `text`, safe on any bytes.

@@ -83,10 +83,7 @@ void solve(RiddleFields& fields, const DecimalSeparator& separator)
     std::string formulas;
     for (const auto& [formula, value] : {std::pair{texts::kFormulaA, a},
              std::pair{texts::kFormulaB, b}, std::pair{texts::kFormulaC, c}})
-        formulas.append(formula)
-            .append("=")
-            .append(doubleToText(value, separator))
-            .append(br);
+        formulas.append(formula).append("=").append(doubleToText(value, separator)).append(br);
     std::string polynomial = leadingTerm(a, separator);
     polynomial += "x^2";
     polynomial += middleTerm(b, separator);

@@ -179,7 +179,7 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
                          "y = ax^2+bx+c")))
     , m_setup(std::move(setup))
     , m_fields(Text1, Text2, Text3, Text4, Text5, Text6)
-    , m_notice(new QWidget(this))
+    , m_notice(place<QWidget>(this, kNoticeName.data(), {}))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Parabolix"));
@@ -211,8 +211,6 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
     for (std::size_t i = 1; i < tabChain.size(); ++i)
         setTabOrder(tabChain.at(i - 1), tabChain.at(i));
 
-    m_notice->setObjectName(kNoticeName);
-    m_notice->setGeometry(0, 0, 0, 0);
     connect(Command1, &QPushButton::clicked, this, [this] {
         if (run([this] { solve(m_fields, m_setup.decimalSeparator); }))
             announce(Text4->text());

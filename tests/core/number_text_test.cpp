@@ -26,8 +26,8 @@ class DoubleToTextTable : public ::testing::TestWithParam<ToTextRow> { };
 
 TEST_P(DoubleToTextTable, WritesGeneralNumberFormat)
 {
-    EXPECT_EQ(doubleToText(GetParam().value, DecimalSeparator(GetParam().separator)),
-        GetParam().text);
+    EXPECT_EQ(
+        doubleToText(GetParam().value, DecimalSeparator(GetParam().separator)), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, DoubleToTextTable,
@@ -68,8 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Separators, DecimalSeparatorTable,
         SeparatorRow{"ThreeCharacters", "<:>", "<:>"},
         SeparatorRow{"BeginningWithAPeriod", ".,", ".,"},
         SeparatorRow{"FourCharactersGiveThePeriod", "dot.", "."},
-        SeparatorRow{"EmptyGivesThePeriod", "", "."},
-        SeparatorRow{"DigitGivesThePeriod", "5", "."},
+        SeparatorRow{"EmptyGivesThePeriod", "", "."}, SeparatorRow{"DigitGivesThePeriod", "5", "."},
         SeparatorRow{"ExponentLetterGivesThePeriod", "E", "."},
         SeparatorRow{"NoBreakSpaceGivesThePeriod", kNoBreakSpace, "."},
         SeparatorRow{"ControlCharacterGivesThePeriod", "\x01", "."}),
