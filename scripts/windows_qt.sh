@@ -47,7 +47,9 @@ options=(
   -DCMAKE_INSTALL_PREFIX=/opt/qt-static
 )
 
-key=$( { echo "$qt_debian_version"; printf '%s\n' "${options[@]}"; cat "$toolchain"
+# The key holds this script too: a change to how Qt is built is a change to
+# what it gives.
+key=$( { echo "$qt_debian_version"; printf '%s\n' "${options[@]}"; cat "$toolchain" "$repo/scripts/windows_qt.sh"
          dpkg-query -W -f='${Version}\n' googletest g++-mingw-w64-x86-64-posix; } |
        sha256sum | cut -c1-12)
 cache=${PARABOLIX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/parabolix}
@@ -77,6 +79,17 @@ apt-get "${apt_options[@]}" update -q >&2
 (cd "$work" && apt-get "${apt_options[@]}" source --download-only -q "qt6-base=$qt_debian_version" >&2)
 tar -xf "$work"/qt6-base_*.orig.tar.xz -C "$work" >&2
 source_dir=$(echo "$work"/qtbase-everywhere-src-*)
+
+# Two machines must build the same Qt, whatever they run it from. Qt's resource
+# compiler stamps every file it packs with SOURCE_DATE_EPOCH, so that is the
+# date of the Qt source's own newest changelog entry, never the date of the
+# commit of ours that happened to be checked out; and the builder's time zone,
+# locale and umask are set aside as for our own releases.
+qt_changed=$(tar -xOf "$work"/qt6-base_*.debian.tar.xz debian/changelog |
+             sed -n 's/^ -- .*>  //p' | head -n 1)
+SOURCE_DATE_EPOCH=$(date -d "$qt_changed" +%s)
+export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
+umask 022
 
 echo "== Qt $qt_version for Windows, static: configure and build (about twenty minutes)" >&2
 cmake -S "$source_dir" -B "$work/qt-build" -G Ninja -Wno-dev \
