@@ -2,12 +2,14 @@
 
 #include "errors.h"
 
+#include <fast_float.h>
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
-#include <limits>
+#include <iterator>
 #include <numeric>
 
 namespace parabolix {
@@ -122,16 +124,6 @@ std::int64_t takeExponent(Scanner& scanner)
     return negative ? -exponent : exponent;
 }
 
-// The power of ten just above the leading digit, for a mantissa that is not
-// all zeros: 123.4e5 gives 8, 0.001 gives -2.
-std::int64_t decimalMagnitude(
-    std::string_view whole, std::string_view fraction, std::int64_t exponent)
-{
-    if (const auto first = whole.find_first_not_of('0'); first != std::string_view::npos)
-        return static_cast<std::int64_t>(whole.size() - first) + exponent;
-    return exponent - static_cast<std::int64_t>(fraction.find_first_not_of('0'));
-}
-
 } // namespace
 
 DecimalSeparator::DecimalSeparator(std::string_view separator)
@@ -157,38 +149,25 @@ double textToNumber(std::string_view text, const DecimalSeparator& separator)
 {
     Scanner scanner(text, separator);
     const bool negative = scanner.takeMinus();
-    // The number in the form from_chars reads: digits, '.', digits, 'e', exponent.
+    // The number in the form fast_float reads: digits, '.', digits, 'e', exponent.
     std::string plain;
     scanner.takeDigits(plain);
-    const std::size_t wholeDigits = plain.size();
     if (scanner.takeSeparator()) {
         plain += '.';
         scanner.takeDigits(plain);
     }
-    const std::size_t mantissaLength = plain.size();
-    if (mantissaLength == 0 || plain == ".")
+    if (plain.empty() || plain == ".")
         return 0.0;
-    const std::int64_t exponent = takeExponent(scanner);
-    if (exponent != 0) {
-        std::array<char, 24> digits{};
-        char* end = std::to_chars(digits.data(), digits.data() + digits.size(), exponent).ptr;
-        plain += 'e';
-        plain.append(digits.data(), end);
-    }
+    if (const std::int64_t exponent = takeExponent(scanner); exponent != 0)
+        plain.append("e").append(std::to_string(exponent));
 
+    // fast_float rounds correctly on every platform, where the standard
+    // library's from_chars for doubles is missing from some. Too small a value
+    // comes back as zero; too large a one as infinity.
     double magnitude = 0.0;
-    const auto [end, status]
-        = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
-    if (status == std::errc::result_out_of_range) {
-        // Out of range either way: too large is an error, too small is zero.
-        const std::string_view mantissa = std::string_view(plain).substr(0, mantissaLength);
-        const std::string_view whole = mantissa.substr(0, wholeDigits);
-        const std::string_view fraction
-            = mantissa.substr(std::min(mantissaLength, wholeDigits + 1));
-        if (decimalMagnitude(whole, fraction, exponent) > 0)
-            throw OverflowError();
-        magnitude = 0.0;
-    }
+    fast_float::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
+    if (std::isinf(magnitude))
+        throw OverflowError();
     return negative ? -magnitude : magnitude;
 }
 
@@ -202,19 +181,19 @@ std::string doubleToText(double value, const DecimalSeparator& separator)
         return value < 0 ? "-Infinity" : "Infinity";
 
     // Fifteen significant digits, correctly rounded, as d.dddddddddddddde±x.
-    std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-        std::fabs(value), std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(), written.ptr);
-    const auto e = scientific.find('e');
+    // The C library writes them the same on every platform, but with the
+    // decimal point of its locale, which the window's toolkit sets from the
+    // user's settings: so the digits are picked out around whatever it is.
+    std::array<char, 48> buffer{};
+    const int length
+        = std::snprintf(buffer.data(), buffer.size(), "%.14e", std::fabs(value));
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(length));
+    const auto e = scientific.rfind('e');
     std::string digits;
-    digits += scientific[0];
-    digits += scientific.substr(2, e - 2);
+    std::copy_if(scientific.begin(), scientific.begin() + static_cast<std::ptrdiff_t>(e),
+        std::back_inserter(digits), isDigit);
     digits.erase(digits.find_last_not_of('0') + 1);
-    int power = 0;
-    std::from_chars(scientific.data() + e + 2, scientific.data() + scientific.size(), power);
-    if (scientific[e + 1] == '-')
-        power = -power;
+    const int power = std::atoi(scientific.data() + e + 1);
 
     const int count = static_cast<int>(digits.size());
     const int decimals = std::max(0, count - 1 - power);

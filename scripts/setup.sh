@@ -4,11 +4,11 @@
 # (default: run)
 set -euo pipefail
 
-# Building and running: compiler, Qt, and the window's font.
+# Building and running: compiler, Qt, the window's font, and fast_float.
 packages=(
   cmake ninja-build g++ pkgconf
   qt6-base-dev libxcb1-dev fonts-liberation
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev libfast-float-dev
 )
 # A virtual X server, the desktop accessibility bus and the screen reader
 # Orca for the end-to-end test; the validators for the desktop files;
