@@ -72,4 +72,8 @@ void solve(RiddleFields& fields, const DecimalSeparator& separator);
 // or OverflowError, before any write, should the generator leave [0, 1).
 void draw(RiddleFields& fields, RandomGenerator& generator, const Clock& clock);
 
+// What a screen reader says after a draw: the numbers in Text1..Text3, in
+// that order, as "m = 7, n = 58, p = 101".
+[[nodiscard]] std::string drawnNumbers(const RiddleFields& fields);
+
 } // namespace parabolix

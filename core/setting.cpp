@@ -65,4 +65,10 @@ void draw(RiddleFields& fields, RandomGenerator& generator, const Clock& clock)
     fields.setText(Field::Text5, texts::systemOfEquations(mText, nText, pText));
 }
 
+std::string drawnNumbers(const RiddleFields& fields)
+{
+    return "m = " + fields.text(Field::Text1) + ", n = " + fields.text(Field::Text2)
+        + ", p = " + fields.text(Field::Text3);
+}
+
 } // namespace parabolix

@@ -217,8 +217,7 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
     });
     connect(Command2, &QPushButton::clicked, this, [this] {
         if (run([this] { draw(m_fields, *m_setup.generator, *m_setup.clock); }))
-            announce(QStringLiteral("m = %1, n = %2, p = %3")
-                         .arg(Text1->text(), Text2->text(), Text3->text()));
+            announce(QString::fromUtf8(drawnNumbers(m_fields)));
     });
 
     run([this] { writeStartTexts(m_fields); });

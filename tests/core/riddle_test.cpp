@@ -86,6 +86,7 @@ TEST(Draw, WritesNumbersEmptiesPolynomialAndWritesTheSystem)
         "Liczby a,b,c są rozwiązaniami ukladu równań:\r\n"
         "a+b+c = 7\r\n4a+2b+c = 58\r\n9a+3b+c = 101\r\n");
     EXPECT_EQ(fields.text(Field::Text6), "old solution");
+    EXPECT_EQ(drawnNumbers(fields), "m = 7, n = 58, p = 101");
 }
 
 // 12.5 goes down to 12 and 37.5 up to 38, as ties go to even; 0.4 is 0.
