@@ -1,7 +1,7 @@
 #include "chance.h"
 
-#include <bit>
 #include <chrono>
+#include <cstring>
 #include <ctime>
 
 namespace parabolix {
@@ -22,7 +22,11 @@ std::uint64_t mix(std::uint64_t z)
 
 void MixingGenerator::reseed(float seed)
 {
-    m_state = mix(m_state ^ (std::bit_cast<std::uint32_t>(seed) * kGolden));
+    // The seed's bits; std::bit_cast is missing from some C++ libraries.
+    std::uint32_t bits = 0;
+    static_assert(sizeof bits == sizeof seed);
+    std::memcpy(&bits, &seed, sizeof bits);
+    m_state = mix(m_state ^ (bits * kGolden));
 }
 
 float MixingGenerator::next()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Parabolix needs, asking apt-get only for
-# what is missing. Usage: setup.sh [run|test|check|package|screenshot|windows]
+# what is missing. Usage: setup.sh [run|test|check|package|screenshot|windows|web]
 # (default: run)
 set -euo pipefail
 
@@ -32,6 +32,15 @@ windows_packages=(
   wine wine64 fonts-wine icoutils xvfb xauth xdotool xclip python3
 )
 
+# The page: emscripten, GoogleTest's source for the core's tests under node,
+# Chromium and its WebDriver with Selenium for the page's tests, and npm for
+# the pinned tools of web/package-lock.json.
+web_packages=(
+  cmake ninja-build libfast-float-dev emscripten googletest
+  chromium chromium-driver python3-selenium
+)
+command -v npm >/dev/null || web_packages+=(nodejs npm)
+
 case ${1:-run} in
   run) ;;
   test) packages+=("${test_packages[@]}") ;;
@@ -39,7 +48,8 @@ case ${1:-run} in
   package) packages+=("${package_packages[@]}") ;;
   screenshot) packages+=(xvfb xauth x11-utils imagemagick) ;;
   windows) packages+=("${windows_packages[@]}") ;;
-  *) echo "usage: $0 [run|test|check|package|screenshot|windows]" >&2; exit 2 ;;
+  web) packages=("${web_packages[@]}") ;;
+  *) echo "usage: $0 [run|test|check|package|screenshot|windows|web]" >&2; exit 2 ;;
 esac
 
 missing=()

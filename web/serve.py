@@ -1,0 +1,45 @@
+#!/usr/bin/env python3
+"""Serves the page's folder on this machine alone, with the types a browser
+needs for WebAssembly and the manifest. Usage: serve.py <folder> [port]"""
+
+import functools
+import http.server
+import sys
+import threading
+
+TYPES = {".wasm": "application/wasm", ".webmanifest": "application/manifest+json",
+         ".js": "text/javascript", ".css": "text/css", ".html": "text/html; charset=utf-8"}
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
+    refused = ()  # paths answered 404, to try a page whose files are missing
+
+    def do_GET(self):
+        if self.path.split("?")[0] in self.refused:
+            self.send_error(404)
+        else:
+            super().do_GET()
+
+    def log_message(self, *args):
+        pass
+
+
+def start(folder, port=0, refused=()):
+    """Serves `folder` on 127.0.0.1 in a thread; returns the server (its
+    server_port, its shutdown())."""
+    handler = functools.partial(type("Refusing", (Handler,), {"refused": refused}),
+                                directory=folder)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+if __name__ == "__main__":
+    port = int(sys.argv[2]) if len(sys.argv) > 2 else 8000
+    server = start(sys.argv[1], port)
+    print(f"Parabolix at http://127.0.0.1:{server.server_port}/ (Ctrl+C stops)", flush=True)
+    try:
+        threading.Event().wait()
+    except KeyboardInterrupt:
+        server.shutdown()
