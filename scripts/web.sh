@@ -23,7 +23,7 @@ cp web/package.json web/package-lock.json "$build_dir/npm/"
 # that today's node refuses).
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DPARABOLIX_WERROR=ON \
   -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
-  -DPARABOLIX_TERSER="$PWD/$build_dir/npm/node_modules/.bin/terser" >/dev/null
+  -DPARABOLIX_NODE_MODULES="$PWD/$build_dir/npm/node_modules" >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"
 echo "Built $build_dir/site: $(cd "$build_dir/site" && du -cb -- * | tail -n 1 | cut -f1) bytes in" \
      "$(find "$build_dir/site" -type f | wc -l) files"
