@@ -38,8 +38,9 @@ as() {
 qt() {
   local name=$1 who=$2 mask=$3 zone=$4 locale=$5 root=$6
   local when=$(($(git log -1 --format=%ct) - ${#name} * 86400))
-  as "$who" "$mask" "$zone" "$locale" "$root/$name-cache" "$root" \
-    git -c safe.directory='*' clone -q "$repo" "$name"
+  # Cloned by root and handed over: git will not read another user's repository.
+  git clone -q "$repo" "$root/$name"
+  chown -R "$who:" "$root/$name"
   as "$who" "$mask" "$zone" "$locale" "$root/$name-cache" "$root/$name" \
     env GIT_COMMITTER_DATE="$when +0000" git -c user.name=proof -c user.email=proof@invalid \
     commit -q --allow-empty --date="$when +0000" -m "A checkout with a date of its own"
