@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-sources=$(git ls-files | grep -E '\.(cpp|h|py|sh|cmake)$|CMakeLists\.txt$|^\.ci/run$')
+sources=$(git ls-files | grep -E '\.(cpp|h|py|sh|cmake|js)$|CMakeLists\.txt$|^\.ci/run$')
 count() { grep -E "$1" <<<"$sources" | xargs cat | grep -c -v -E '^\s*$'; }
 tests=$(count '^(tests|fuzz)/')
-rest=$(count '^(core|ui|bench|scripts|packaging|\.ci)/|^CMakeLists\.txt$')
+rest=$(count '^(core|ui|web|bench|scripts|packaging|\.ci)/|^CMakeLists\.txt$')
 echo "tests and fuzz targets: $tests lines; the rest: $rest lines; $((100 * tests / rest))%"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds into dist/ everything a user downloads, from the commit checked out:
-# the Debian package, the Windows zip and installer, a source archive of the
-# commit, and SHA256SUMS over them. The same commit gives the same bytes on
+# the Debian package, the Windows zip and installer, the page's site as a zip,
+# a source archive of the commit, and SHA256SUMS over them. The same commit gives the same bytes on
 # any machine, from any folder, at any time (scripts/reproducible.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,15 +13,21 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
 fi
 # From nothing: an output made by an earlier build, without this commit's date
 # (Qt's resource compiler stamps each file it packs), would be taken as it is.
-rm -rf build-package build-windows
+rm -rf build-package build-windows build-web
 bash scripts/package.sh
 bash scripts/windows.sh --no-tests
+bash scripts/web.sh --no-tests
 
 rm -rf dist
 mkdir dist
 cp build-package/parabolix_*.deb build-windows/Parabolix-*-win64.zip \
   build-windows/Parabolix-*-win64-setup.exe dist/
 version=$(dpkg-deb -f dist/parabolix_*.deb Version)
+site=parabolix-web-$version
+cp -r build-web/site "build-web/$site"
+(cd build-web && python3 -c 'import shutil, sys; shutil.make_archive(sys.argv[1], "zip", ".", sys.argv[1])' "$site")
+python3 packaging/windows/normalise_zip.py "build-web/$site.zip"
+mv "build-web/$site.zip" dist/
 git archive --format=tar --prefix="parabolix-$version/" HEAD | gzip -9n >"dist/parabolix-$version.tar.gz"
 (cd dist && sha256sum -- * >SHA256SUMS)
 echo "== dist/SHA256SUMS"

@@ -4,7 +4,7 @@
 'use strict';
 
 const CACHE = 'parabolix-@PROJECT_VERSION@';
-const FILES = [@PARABOLIX_SITE_FILES@];
+const FILES = '@PARABOLIX_SITE_FILES@'.split(' ');
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
