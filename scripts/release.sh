@@ -26,7 +26,7 @@ version=$(dpkg-deb -f dist/parabolix_*.deb Version)
 site=parabolix-web-$version
 cp -r build-web/site "build-web/$site"
 (cd build-web && python3 -c 'import shutil, sys; shutil.make_archive(sys.argv[1], "zip", ".", sys.argv[1])' "$site")
-python3 packaging/windows/normalise_zip.py "build-web/$site.zip"
+python3 packaging/normalise_zip.py "build-web/$site.zip"
 mv "build-web/$site.zip" dist/
 git archive --format=tar --prefix="parabolix-$version/" HEAD | gzip -9n >"dist/parabolix-$version.tar.gz"
 (cd dist && sha256sum -- * >SHA256SUMS)

@@ -22,7 +22,7 @@ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARABOLIX_WERRO
 cmake --build "$build_dir" --parallel "$(nproc)"
 rm -f "$build_dir"/Parabolix-*-win64* # a package of another version would be taken for this one
 (cd "$build_dir" && cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
-python3 packaging/windows/normalise_zip.py "$build_dir"/Parabolix-*-win64.zip
+python3 packaging/normalise_zip.py "$build_dir"/Parabolix-*-win64.zip
 exe=$build_dir/ui/parabolix.exe
 echo "Built $exe ($(stat -c %s "$exe") bytes), $(cd "$build_dir" && ls Parabolix-*-win64*)"
 [ $tests = ON ] || exit 0
