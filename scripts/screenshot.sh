@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
 # Photographs the window as it starts, under a virtual X server: the Linux
 # build in build/ into docs/parabolix.png, or with `windows` the exe that
-# scripts/windows.sh built, under Wine, into docs/parabolix-windows.png.
-# Usage: screenshot.sh [windows] [output.png]
+# scripts/windows.sh built, under Wine, into docs/parabolix-windows.png, or
+# with `web` the page that scripts/web.sh built, in Chromium, into
+# docs/parabolix-web.png. Usage: screenshot.sh [windows|web] [output.png]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+if [ "${1:-}" = web ]; then
+  output=$PWD/${2:-docs/parabolix-web.png}
+  python3 web/serve.py build-web/site 8765 >/dev/null & server=$!
+  profile=$(mktemp -d)
+  trap 'kill $server; rm -rf "$profile"' EXIT
+  for _ in $(seq 100); do (: </dev/tcp/127.0.0.1/8765) 2>/dev/null && break; sleep 0.1; done
+  # The page's own size: the window, and nothing around it.
+  chromium --headless=new --no-sandbox --disable-gpu --no-first-run --disable-background-networking \
+    --disable-component-update --disable-sync --user-data-dir="$profile" --lang=pl \
+    --hide-scrollbars --window-size=308,336 --virtual-time-budget=10000 \
+    --screenshot="$output" http://127.0.0.1:8765/ 2>/dev/null
+  echo "Wrote $output"
+  exit 0
+fi
 bash scripts/setup.sh screenshot
 if [ "${1:-}" = windows ]; then
   shift

@@ -1,0 +1,68 @@
+"""The page's speed in Debian's Chromium, headless, on this machine: the first
+visit to the start texts shown, a repeat visit through the service worker, and
+one solve from the click to Text4 written; medians over several runs, with the
+bytes of a first visit. Usage, after scripts/web.sh has built the site:
+/usr/bin/python3 bench/web_bench.py [build-web/site]"""
+
+import os
+import statistics
+import sys
+import tempfile
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.wait import WebDriverWait
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../web"))
+import serve  # noqa: E402
+
+READY = "return performance.getEntriesByName('parabolix-ready').map(e => e.startTime)[0]"
+
+
+def browser():
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--lang=pl",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 f"--user-data-dir={tempfile.mkdtemp()}"):
+        options.add_argument(flag)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def ready(driver):
+    """Milliseconds from the navigation's start to the start texts written."""
+    return WebDriverWait(driver, 30).until(lambda d: d.execute_script(READY))
+
+
+def main(site, runs=11):
+    server = serve.start(site)
+    url = f"http://127.0.0.1:{server.server_port}/"
+    first, repeat, solve = [], [], []
+    for _ in range(runs):
+        driver = browser()
+        driver.get(url)
+        first.append(ready(driver))
+        WebDriverWait(driver, 30).until(
+            lambda d: d.execute_script("return !!navigator.serviceWorker.controller") or d.refresh())
+        for _ in range(3):
+            driver.get(url)
+            repeat.append(ready(driver))
+        # The browser's clock ticks in tenths of a millisecond: 100 clicks a reading.
+        solve += driver.execute_script(
+            "const button = document.getElementById('Command1'), times = [];"
+            "for (let i = 0; i < 20; i++) { const t = performance.now();"
+            "  for (let j = 0; j < 100; j++) button.click();"
+            "  times.push((performance.now() - t) / 100); } return times")
+        driver.quit()
+    server.shutdown()
+    size = sum(os.path.getsize(os.path.join(site, name)) for name in os.listdir(site))
+    print(f"first visit fetches {size} bytes ({size / 1024:.1f} KiB)")
+    print("| measure | median ms (spread) | goal ms |\n|---|---:|---:|")
+    for name, times, goal in (("first visit to the start texts", first, 300),
+                              ("repeat visit through the service worker", repeat, 150),
+                              ("one solve, click to Text4 written", solve, 1)):
+        print(f"| {name} | {statistics.median(times):.3g} ({min(times):.3g}–{max(times):.3g}) | {goal} |")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1] if len(sys.argv) > 1 else "build-web/site")
