@@ -45,8 +45,8 @@ qt() {
     env GIT_COMMITTER_DATE="$when +0000" git -c user.name=proof -c user.email=proof@invalid \
     commit -q --allow-empty --date="$when +0000" -m "A checkout with a date of its own"
   local commit date
-  commit=$(git -C "$root/$name" rev-parse HEAD)
-  date=$(git -C "$root/$name" log -1 --format=%ct)
+  commit=$(as "$who" 022 UTC C.UTF-8 "" "$root/$name" git rev-parse HEAD)
+  date=$(as "$who" 022 UTC C.UTF-8 "" "$root/$name" git log -1 --format=%ct)
   echo "== Qt $name: user $who, umask $mask, TZ=$zone, LC_ALL=$locale, commit $commit" \
        "($(date -ud "@$date" +%FT%TZ)), cache $root/$name-cache, from $(date -u +%T)"
   as "$who" "$mask" "$zone" "$locale" "$root/$name-cache" "$root/$name" \
