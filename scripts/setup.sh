@@ -33,11 +33,13 @@ windows_packages=(
 )
 
 # The page: emscripten, GoogleTest's source for the core's tests under node,
-# Chromium and its WebDriver with Selenium for the page's tests, and npm for
-# the pinned tools of web/package-lock.json.
+# Chromium and its WebDriver with Selenium for the page's tests, the screen
+# reader's test as above, and npm for the pinned tools of
+# web/package-lock.json.
 web_packages=(
   cmake ninja-build libfast-float-dev emscripten googletest
   chromium chromium-driver python3-selenium
+  xvfb xauth dbus at-spi2-core orca python3-xlib
 )
 command -v npm >/dev/null || web_packages+=(nodejs npm)
 
