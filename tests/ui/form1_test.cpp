@@ -2,8 +2,6 @@
 #include "scripted_chance.h"
 #include "taskbar.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -149,40 +147,6 @@ TEST(Form1, EveryCaptionFitsOnOneLineInItsBox)
     }
     for (const QPushButton* button : window.form.findChildren<QPushButton*>())
         EXPECT_LT(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width());
-}
-
-TEST(Form1, TabFollowsTheClassicOrder)
-{
-    TestWindow window;
-    window.form.show();
-    ASSERT_EQ(window.form.focusWidget(), window.form.Text1);
-
-    QStringList visited;
-    for (int i = 0; i < 8; ++i) {
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(window.form.focusWidget(), &tab);
-        visited << window.form.focusWidget()->objectName();
-    }
-    EXPECT_EQ(visited.join(QLatin1Char(' ')),
-        QStringLiteral("Text2 Text3 Command1 Text4 Command2 Text5 Text6 Text1"));
-}
-
-// The window hands the riddle its user's separator; the draw keeps the
-// formulas of the last solve.
-TEST(Form1, ObliczSolvesWithTheUsersSeparatorAndTheDrawKeepsTheFormulas)
-{
-    TestWindow window;
-    window.form.Text3->setText(QStringLiteral("4"));
-    window.form.Text2->setText(QStringLiteral("2"));
-    window.form.Text1->setText(QStringLiteral("1"));
-    window.form.Command1->click();
-    EXPECT_EQ(window.form.Text4->text(), QStringLiteral("0,5x^2-0,5x+1"));
-    const QString formulas = window.form.Text6->toPlainText();
-
-    window.form.Command2->click();
-    EXPECT_EQ(window.form.Text1->text() + window.form.Text4->text(), QStringLiteral("7"));
-    EXPECT_EQ(window.form.Text6->toPlainText(), formulas);
-    EXPECT_TRUE(window.messages.empty());
 }
 
 } // namespace
