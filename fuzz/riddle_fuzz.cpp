@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -81,8 +82,11 @@ std::string polynomial(const std::string& separator)
     require(std::regex_match(text, separator == "," ? comma : period), "not a number text");
     require(text.size() <= 1 + 15 + 1 + 5, "text longer than any number needs");
     std::replace(text.begin(), text.end(), separator[0], '.');
+    // The C++ library's to_chars, not the C library's printf that the program
+    // uses, rounds the value to 15 digits for comparison.
     std::array<char, 40> rounded{};
-    std::snprintf(rounded.data(), rounded.size(), "%.14e", value);
+    std::to_chars(rounded.data(), rounded.data() + rounded.size() - 1, value,
+        std::chars_format::scientific, 14);
     require(std::strtod(text.c_str(), nullptr) == std::strtod(rounded.data(), nullptr),
         "text does not read back as the value to 15 digits");
 }

@@ -7,7 +7,10 @@ const CACHE = 'parabolix-@PROJECT_VERSION@';
 const FILES = '@PARABOLIX_SITE_FILES@'.split(' ');
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  // From the network itself: the browser's HTTP cache may still hold the
+  // files of the release before.
+  const fresh = FILES.map((file) => new Request(file, { cache: 'reload' }));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(fresh)).then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
