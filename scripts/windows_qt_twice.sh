@@ -77,6 +77,21 @@ if ! diff "$work/first.sums" "$work/second.sums"; then
   exit 1
 fi
 echo "the exe, zip and installer are the same with either Qt, byte for byte"
+
+# Beyond this program: the two Qt installs, file by file. A file may differ
+# only where it names the folder it was built or installed in.
+first_qt=$(echo "$work"/first-cache/qt-*)
+second_qt=$(echo "$home"/qt-twice/second-cache/qt-*)
+sums() { (cd "$1" && find . -type f ! -name .complete -print0 | sort -z | xargs -0 sha256sum); }
+differing=$(diff <(sums "$first_qt") <(sums "$second_qt") | sed -n 's/^[<>] [0-9a-f]*  //p' | sort -u)
+echo "== the two Qt installs: $(sums "$first_qt" | wc -l) files, $(echo -n "$differing" | grep -c .) differ"
+for file in $differing; do
+  if ! grep -q -e "$work" "$first_qt/$file"; then
+    echo "$file differs, and not by its folder" >&2
+    exit 1
+  fi
+  echo "   $file: names its folder"
+done
 # Root's own windows.sh need not build the same Qt a third time.
 cache=${PARABOLIX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/parabolix}
 built=$(echo "$work"/first-cache/qt-*)
