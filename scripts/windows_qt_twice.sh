@@ -20,7 +20,8 @@ home=$(getent passwd "$user" | cut -d: -f6)
 [ -f /usr/lib/locale/pl_PL.utf8/LC_CTYPE ] || localedef -i pl_PL -f UTF-8 pl_PL.UTF-8
 work=$(mktemp -d /var/tmp/parabolix-qt-twice.XXXXXX)
 chmod 755 "$work"
-trap 'rm -rf "$work" "$home/qt-twice"' EXIT
+# Kept when the proof fails, for diffoscope to say what differs.
+trap 'echo "the builds are kept in $work and $home/qt-twice" >&2' EXIT
 head=$(git rev-parse HEAD)
 
 # as WHO UMASK TZ LOCALE CACHE FOLDER COMMAND...: runs COMMAND in FOLDER as WHO.
@@ -83,8 +84,9 @@ echo "the exe, zip and installer are the same with either Qt, byte for byte"
 first_qt=$(echo "$work"/first-cache/qt-*)
 second_qt=$(echo "$home"/qt-twice/second-cache/qt-*)
 sums() { (cd "$1" && find . -type f ! -name .complete -print0 | sort -z | xargs -0 sha256sum); }
-differing=$(diff <(sums "$first_qt") <(sums "$second_qt") | sed -n 's/^[<>] [0-9a-f]*  //p' | sort -u)
-echo "== the two Qt installs: $(sums "$first_qt" | wc -l) files, $(echo -n "$differing" | grep -c .) differ"
+differing=$(diff <(sums "$first_qt") <(sums "$second_qt") | sed -n 's/^[<>] [0-9a-f]*  //p' |
+            sort -u || true)
+echo "== the two Qt installs: $(sums "$first_qt" | wc -l) files, $(grep -c . <<<"$differing" || true) differ"
 for file in $differing; do
   if ! grep -q -e "$work" "$first_qt/$file"; then
     echo "$file differs, and not by its folder" >&2
@@ -99,3 +101,5 @@ if [ ! -e "$cache/$(basename "$built")" ]; then
   mkdir -p "$cache"
   mv "$built" "$cache/"
 fi
+trap - EXIT
+rm -rf "$work" "$home/qt-twice"
