@@ -22,8 +22,7 @@ READY = "return performance.getEntriesByName('parabolix-ready').map(e => e.start
 def browser():
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--lang=pl",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+    for flag in ("--headless=new", *serve.CHROMIUM_FLAGS, "--lang=pl",
                  f"--user-data-dir={tempfile.mkdtemp()}"):
         options.add_argument(flag)
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)

@@ -5,7 +5,7 @@
 # different checkout (so a different commit date is in the environment, as
 # scripts/reproducible.sh puts it there), one after the other; then builds the
 # exe, zip and installer of HEAD with each, and fails unless all three are the
-# same bytes. Takes about an hour on two cores, so it is not part of CI: run it
+# same bytes. Takes about forty minutes on two cores, so it is not part of CI: run it
 # after any change to windows_qt.sh, its options or the toolchain file.
 # Needs root (it makes the user) and the packages of `setup.sh windows`.
 set -euo pipefail

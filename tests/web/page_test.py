@@ -33,9 +33,8 @@ def browser(locale, url):
     """A fresh Chromium whose language is `locale`, at `url`, the start texts written."""
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 f"--user-data-dir={tempfile.mkdtemp()}", "--window-size=800,600", f"--lang={locale}"):
+    for flag in ("--headless=new", *serve.CHROMIUM_FLAGS, f"--user-data-dir={tempfile.mkdtemp()}",
+                 "--window-size=800,600", f"--lang={locale}"):
         options.add_argument(flag)
     options.add_experimental_option("prefs", {"intl.accept_languages": locale})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)

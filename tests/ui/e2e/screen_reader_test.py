@@ -179,9 +179,8 @@ def chromium(site, home):
     os.makedirs(f"{home}/chromium/Default")
     with open(f"{home}/chromium/Default/Preferences", "w") as preferences:
         json.dump({"translate": {"enabled": False}, "intl": {"accept_languages": "pl"}}, preferences)
-    return ["/usr/bin/chromium", "--no-sandbox", "--test-type", "--disable-gpu", "--no-first-run",
-            "--disable-background-networking", "--disable-component-update", "--disable-sync",
-            f"--user-data-dir={home}/chromium", "--force-renderer-accessibility", f"--app={url}"]
+    return ["/usr/bin/chromium", *serve.CHROMIUM_FLAGS, "--test-type", f"--user-data-dir={home}/chromium",
+            "--force-renderer-accessibility", f"--app={url}"]
 
 
 def main(binary, site=None):
