@@ -25,11 +25,11 @@ package_packages=(dpkg-dev file lintian xvfb xauth x11-utils)
 # The Windows build: MinGW-w64 (posix threads), Debian's host Qt tools and
 # GoogleTest's source for the static Qt and the tests, NSIS for the installer,
 # and Wine with Windows' font metrics, icoutils, an X server and the tools to
-# drive it for the tests.
+# drive it for the tests; debootstrap for the Debian 13 root with Wine 10.
 windows_packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   qt6-base-dev-tools googletest xz-utils nsis
-  wine wine64 fonts-wine icoutils xvfb xauth xdotool xclip python3
+  wine wine64 fonts-wine icoutils xvfb xauth xdotool python3 python3-xlib debootstrap
 )
 
 # The page: emscripten, GoogleTest's source for the core's tests under node,

@@ -4,7 +4,8 @@
 # build-windows/ui/parabolix.exe, the portable zip and the installer
 # build-windows/Parabolix-<version>-win64{.zip,-setup.exe}, the same bytes
 # from the same commit, and then, unless told --no-tests, every test suite,
-# cross-built, under Wine on a virtual X server.
+# cross-built, under Wine on a virtual X server, and a screen reader's tour
+# under Wine 10 (scripts/wine10_root.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/reproducible.sh
@@ -13,11 +14,14 @@ bash scripts/setup.sh windows
 qt_prefix=$(bash scripts/windows_qt.sh)
 
 build_dir=build-windows
-tests=ON
+tests=ON wine10_root=
 [ "${1:-}" != --no-tests ] || tests=OFF
+# The screen reader's tour runs under Wine 10, in a Debian 13 root of its own.
+[ $tests = OFF ] || wine10_root=$(bash scripts/wine10_root.sh)
 # Tests run under Wine as a user whose regional settings are Polish.
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARABOLIX_WERROR=ON \
-  -DPARABOLIX_BUILD_BENCH=OFF -DPARABOLIX_BUILD_TESTS=$tests -DCMAKE_TOOLCHAIN_FILE=packaging/windows/mingw-w64.cmake \
+  -DPARABOLIX_BUILD_BENCH=OFF -DPARABOLIX_BUILD_TESTS=$tests -DPARABOLIX_WINE10_ROOT="$wine10_root" \
+  -DCMAKE_TOOLCHAIN_FILE=packaging/windows/mingw-w64.cmake \
   -DCMAKE_PREFIX_PATH="$qt_prefix" -DCMAKE_CROSSCOMPILING_EMULATOR="env;LC_ALL=pl_PL.UTF-8;wine"
 cmake --build "$build_dir" --parallel "$(nproc)"
 rm -f "$build_dir"/Parabolix-*-win64* # a package of another version would be taken for this one

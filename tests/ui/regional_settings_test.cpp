@@ -5,13 +5,7 @@
 namespace parabolix::ui {
 namespace {
 
-#ifdef Q_OS_WIN
-// The Windows suite runs as a user whose regional settings are Polish.
-TEST(UserDecimalSeparator, FollowsTheWindowsRegionalSettings)
-{
-    EXPECT_EQ(userDecimalSeparator().text(), ",");
-}
-#else
+#ifndef Q_OS_WIN // on Windows, the screen reader's tour solves in Polish settings
 struct EnvironmentRow {
     const char* name;
     const char* lcAll;
