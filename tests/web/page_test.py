@@ -19,7 +19,6 @@ import serve  # noqa: E402
 checks = {"passed": 0, "failed": 0}
 START_SYSTEM = "Liczby a,b,c są rozwiązaniami ukladu równań:\na+b+c = m\n4a+2b+c = n\n9a+3b+c = p\n"
 OVERFLOW = "Przepełnienie: liczba jest zbyt duża."
-CONTROLS = ["Text1", "Text2", "Text3", "Command1", "Text4", "Command2", "Text5", "Text6"]
 
 
 def check(name, got, expected):
@@ -69,12 +68,10 @@ def solve(driver, m, n, p):
         "return n && n === document.getElementById('Text4').value && n"))
 
 
-SOLVES = [  # locale, m, n, p, what the user sees
-    ("pl-PL", "16", "34", "58", "3x^2+9x+4"),
-    ("pl-PL", "1", "2", "4", "0,5x^2-0,5x+1"),
+# Locale, m, n, p, what the user sees (the screen reader's tour meets more).
+SOLVES = [
     ("pl-PL", "2,5", "0", "0", "1,25x^2-6,25x+7,5"),
     ("pl-PL", " - 1\u00a0000 ", "\u200f7", "3😀", "-498,5x^2+2495,5x-2997"),
-    ("pl-PL", "1e400", "0", "0", f"message: {OVERFLOW}"),
     ("pl-PL", "7" * (1 << 20), "0", "0", f"message: {OVERFLOW}"),
     ("en-US", "1", "2", "4", "0.5x^2-0.5x+1"),
     ("en-US", "2,5", "0", "0", "x^2-5x+6"),
@@ -89,8 +86,6 @@ def run_checks(site, axe):
     wait(pl, lambda: value(pl, "Text6"))
     check("start texts and focus", [value(pl, f"Text{i}") for i in range(1, 6)]
           + [pl.switch_to.active_element.get_attribute("id")], ["16", "34", "58", "", START_SYSTEM, "Text1"])
-    check("controls' names", [pl.find_element(By.ID, id).accessible_name for id in CONTROLS],
-          ["m =", "n =", "p =", "oblicz", "Wielomian", "Wyznacz trzy liczby m, n, p", "Układ równań", "Wzory"])
     axe_result = pl.execute_async_script(open(axe).read() + ";axe.run(document, {runOnly: ['wcag2a', "
                                          "'wcag2aa', 'wcag21a', 'wcag21aa']}).then(r => arguments[0]("
                                          "r.violations.map(v => v.id + ': ' + v.nodes.length)))")
@@ -105,17 +100,6 @@ def run_checks(site, axe):
             got = [got, value(driver, "Text6") == before, driver.switch_to.active_element.text]
             expected = [expected, True, "oblicz"]
         check(f"{locale}: {m[:12]}, {n}, {p} gives {expected}", got, expected)
-
-    formulas = value(pl, "Text6")
-    pl.find_element(By.ID, "Command2").click()
-    drawn = wait(pl, lambda: pl.find_element(By.ID, "notice").text.startswith("m =") and [
-        value(pl, id) for id in ("Text1", "Text2", "Text3")])
-    check("the draw", [pl.find_element(By.ID, "notice").text, value(pl, "Text4"), value(pl, "Text5"),
-                       value(pl, "Text6") == formulas, pl.switch_to.active_element.text,
-                       all(1 <= int(number) <= 101 for number in drawn)],
-          ["m = {}, n = {}, p = {}".format(*drawn), "", START_SYSTEM.replace(" = m", f" = {drawn[0]}")
-           .replace(" = n", f" = {drawn[1]}").replace(" = p", f" = {drawn[2]}"), True,
-           "Wyznacz trzy liczby m, n, p", True])
 
     pl.execute_script("const s = document.createElement('script'); s.textContent = 'window.ran = 1';"
                       "document.body.append(s)")
