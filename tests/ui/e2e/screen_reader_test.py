@@ -224,7 +224,7 @@ def orca(home, env):
              "main.__globals__['otherOrcas'] = lambda: []; sys.exit(main())")
     reader = subprocess.Popen([sys.executable, "-c", alone, "-u", f"{home}/orca",
                                "--debug-file", os.ttyname(log)], env=env,
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     speech_until(0, r"Screen reader on\.", "that it is on")
     return reader
 
@@ -232,9 +232,7 @@ def orca(home, env):
 def main(args):
     face = {"--page": 1, "--windows": 2}.get(args[0], 0)
     home = tempfile.mkdtemp()
-    env = {k: v for k, v in os.environ.items() if k not in ("LC_ALL", "LC_NUMERIC")}
-    env.update(HOME=home, XDG_CONFIG_HOME=f"{home}/config", XDG_DATA_HOME=f"{home}/data")
-    program = reader = None
+    program = reader = env = None  # Wine 10's root is in the user's own cache
     try:
         if face == 2:  # the two programs side by side in a folder the root's user can read
             os.chmod(home, 0o755)
@@ -244,13 +242,15 @@ def main(args):
             command = ["bash", f"{os.path.dirname(__file__)}/../../../scripts/in_wine10.sh", f"{home}/tour",
                        "bash", "-c", WINDOWS]
         else:
+            env = {k: v for k, v in os.environ.items() if k not in ("LC_ALL", "LC_NUMERIC")}
+            env.update(HOME=home, XDG_CONFIG_HOME=f"{home}/config", XDG_DATA_HOME=f"{home}/data")
             reader = orca(home, env)
             # The program in Polish on the X server.
             env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="pl_PL.UTF-8",
                        LANGUAGE="pl", LSAN_OPTIONS=f"suppressions={os.path.dirname(__file__)}/leaks.supp")
             command = chromium(args[1], home) if face else [args[0]]
         program = subprocess.Popen(command, env=env, stdout=subprocess.PIPE if face == 2 else subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL, start_new_session=True)
+                                   stderr=None if face == 2 else subprocess.DEVNULL, start_new_session=face == 2)
         if face == 2:
             threading.Thread(target=listen, args=(program.stdout.fileno(), "([^\r]+)"), daemon=True).start()
         run_checks(program, display.Display(), face)
@@ -259,7 +259,7 @@ def main(args):
     finally:
         for process in (program, reader):
             if process and process.poll() is None:
-                os.killpg(process.pid, 9)
+                os.killpg(process.pid, 9) if process is program and face == 2 else process.kill()
     print(f"{checks['passed']} passed, {checks['failed']} failed")
     return 1 if checks["failed"] else 0
 
