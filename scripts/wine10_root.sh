@@ -4,7 +4,7 @@
 # deadlocks in the client API), caches it outside the tree and prints its
 # folder. A root made from the same suite, packages and script is reused as
 # it is; anything else is made afresh, with debootstrap, as root or through
-# sudo. Needs debootstrap (`setup.sh windows`).
+# sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,11 +18,12 @@ if [ -f "$root/.complete" ]; then
   exit 0
 fi
 
+[ -x /usr/sbin/debootstrap ] || bash scripts/setup.sh windows >&2
 as_root=()
 ((EUID == 0)) || as_root=(sudo)
 started=$SECONDS
 echo "== A Debian 13 root with Wine 10 in $root (about a minute)" >&2
-"${as_root[@]}" rm -rf "$root"
+"${as_root[@]}" rm -rf "$cache"/debian13-wine-* # an older recipe's root too
 mkdir -p "$cache"
 "${as_root[@]}" debootstrap --variant=minbase "$suite" "$root" http://deb.debian.org/debian >&2
 "${as_root[@]}" chroot "$root" env DEBIAN_FRONTEND=noninteractive \
