@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs a command under Wine 10: inside the Debian 13 root of wine10_root.sh
-# (made if missing), as that root's user "tour", on the caller's X display,
-# in a fresh Wine prefix, with a folder of the caller's at /tour (read-only);
-# everything it leaves goes with it. Needs root, or sudo. For instance:
+# (made if missing), as that root's user "tour", on the caller's X display and
+# in the caller's LC_ALL (Wine's whole session, so that no program of another
+# locale writes its own into the user's settings), in a fresh Wine prefix, with
+# a folder of the caller's at /tour (read-only); everything it leaves goes with it. Needs root, or sudo. For instance:
 #   bash scripts/in_wine10.sh build-windows/ui wine /tour/parabolix.exe
 # Usage: in_wine10.sh <folder> <command>...
 set -euo pipefail
@@ -19,8 +20,8 @@ as_root=()
   mount -t tmpfs tmpfs "$1/tmp"
   mkdir "$1/tmp/.X11-unix" && mount --bind /tmp/.X11-unix "$1/tmp/.X11-unix"
   mount --bind -o ro "$2" "$1/tour"
-  exec chroot "$1" setpriv --reuid=tour --regid=tour --init-groups env -i DISPLAY="$3" HOME=/tmp/home \
+  exec chroot "$1" setpriv --reuid=tour --regid=tour --init-groups env -i DISPLAY="$3" LC_ALL="$4" HOME=/tmp/home \
     WINEPREFIX=/tmp/home/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" PATH=/usr/bin:/bin \
     bash -c "mkdir -p \$WINEPREFIX && wineboot --init >/dev/null 2>&1 && \"\$@\"; status=\$?; wineserver -k; exit \$status" \
-    wine10 "${@:4}"' \
-  in_wine10 "$root" "$folder" "$DISPLAY" "$@"
+    wine10 "${@:5}"' \
+  in_wine10 "$root" "$folder" "$DISPLAY" "${LC_ALL:-C.UTF-8}" "$@"

@@ -100,9 +100,9 @@ def mapped_windows(dpy):
 NUMBER = r"(10[01]|[1-9][0-9]?)"
 DRAWN = f"m = {NUMBER}, n = {NUMBER}, p = {NUMBER}"
 OVERFLOW = "Przepełnienie: liczba jest zbyt duża."
-# The Windows program in Polish with the listener beside it; Wine 10 passes
-# no notification to a client, so its record of the program's call is heard.
-WINDOWS = ("LC_ALL=pl_PL.UTF-8 WINEDEBUG=-all,fixme+uiautomation wine /tour/parabolix.exe 2>&1 & "
+# The Windows program with the listener beside it; Wine 10 passes no
+# notification to a client, so its record of the program's call is heard.
+WINDOWS = ("WINEDEBUG=-all,fixme+uiautomation wine /tour/parabolix.exe 2>&1 & "
            "wine /tour/uia_listener.exe & wait %1")
 NOTIFIED = r'.*UiaRaiseNotificationEvent \(\w+, \d+, \d+, L"{}", L""\): stub'
 # The whole window as a UI Automation client meets it: each control's kind and name.
@@ -234,7 +234,8 @@ def main(args):
     home = tempfile.mkdtemp()
     program = reader = env = None  # Wine 10's root is in the user's own cache
     try:
-        if face == 2:  # the two programs side by side in a folder the root's user can read
+        if face == 2:  # the two programs side by side in a folder the root's user can read, in Polish
+            env = dict(os.environ, LC_ALL="pl_PL.UTF-8")
             os.chmod(home, 0o755)
             os.makedirs(f"{home}/tour")
             for binary in args[1:3]:
