@@ -116,7 +116,8 @@ def run_checks(site, axe):
 
     broken = serve.start(site, refused=("/core.wasm",))
     failed = browser("pl-PL", f"http://127.0.0.1:{broken.server_port}/")
-    check("a page whose module fails says so", wait(failed, lambda: failed.find_element(By.ID, "Form1").text),
+    check("a page whose module fails says so", wait(failed, lambda: (
+          text := failed.find_element(By.ID, "Form1").text).startswith("Nie") and text),
           "Nie udało się wczytać programu Parabolix. Odśwież stronę, a jeśli to nie pomoże, "
           "spróbuj w innej przeglądarce.")
     for driver in [*drivers.values(), failed]:
