@@ -3,7 +3,8 @@
 # (made if missing), as that root's user "tour", on the caller's X display and
 # in the caller's LC_ALL (Wine's whole session, so that no program of another
 # locale writes its own into the user's settings), in a fresh Wine prefix, with
-# a folder of the caller's at /tour (read-only); everything it leaves goes with it. Needs root, or sudo. For instance:
+# a folder of the caller's at /tour (read-only); everything it leaves goes with
+# it. Needs root, or sudo. For instance:
 #   bash scripts/in_wine10.sh build-windows/ui wine /tour/parabolix.exe
 # Usage: in_wine10.sh <folder> <command>...
 set -euo pipefail

@@ -25,7 +25,6 @@ check "an installed-programs entry with the version" test "$(entry DisplayVersio
 check "the entry shows the program's icon" test "$(entry DisplayIcon)" = \
   "$(wine cmd /c echo '%LOCALAPPDATA%' | tr -d '\r')\\Programs\\Parabolix\\parabolix.exe,0"
 
-
 wine "$programs/Parabolix/Uninstall.exe" /S
 for _ in $(seq 100); do [ -e "$programs/Parabolix" ] || break; sleep 0.1; done
 check "uninstalling leaves no files" test ! -e "$programs/Parabolix" -a ! -e "$shortcut"
