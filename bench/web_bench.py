@@ -7,25 +7,15 @@ bytes of a first visit. Usage, after scripts/web.sh has built the site:
 import os
 import statistics
 import sys
-import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.wait import WebDriverWait
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../web"))
+sys.path[:0] = [os.path.join(os.path.dirname(__file__), "../web"),
+                os.path.join(os.path.dirname(__file__), "../tests/web")]
+import browsers  # noqa: E402
 import serve  # noqa: E402
 
 READY = "return performance.getEntriesByName('parabolix-ready').map(e => e.startTime)[0]"
-
-
-def browser():
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ("--headless=new", *serve.CHROMIUM_FLAGS, "--lang=pl",
-                 f"--user-data-dir={tempfile.mkdtemp()}"):
-        options.add_argument(flag)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
 def ready(driver):
@@ -38,8 +28,7 @@ def main(site, runs=11):
     url = f"http://127.0.0.1:{server.server_port}/"
     first, repeat, solve, paste = [], [], [], []
     for _ in range(runs):
-        driver = browser()
-        driver.get(url)
+        driver = browsers.chromium("pl", url).driver
         first.append(ready(driver))
         WebDriverWait(driver, 30).until(
             lambda d: d.execute_script("return !!navigator.serviceWorker.controller") or d.refresh())

@@ -14,8 +14,8 @@ if [ "${1:-}" = web ]; then
   trap 'kill $server; rm -rf "$profile"' EXIT
   for _ in $(seq 100); do (: </dev/tcp/127.0.0.1/8765) 2>/dev/null && break; sleep 0.1; done
   # The page's own size: the window, and nothing around it.
-  chromium --headless=new --no-sandbox --disable-gpu --no-first-run --disable-background-networking \
-    --disable-component-update --disable-sync --user-data-dir="$profile" --lang=pl \
+  read -ra flags < <(cd tests/web && /usr/bin/python3 -c 'import browsers; print(*browsers.CHROMIUM_FLAGS)')
+  chromium --headless=new "${flags[@]}" --user-data-dir="$profile" --lang=pl \
     --hide-scrollbars --window-size=308,336 --virtual-time-budget=10000 \
     --screenshot="$output" http://127.0.0.1:8765/ 2>/dev/null
   echo "Wrote $output"

@@ -33,12 +33,15 @@ windows_packages=(
 )
 
 # The page: emscripten, GoogleTest's source for the core's tests under node,
-# Chromium and its WebDriver with Selenium for the page's tests, the screen
-# reader's test as above, and npm for the pinned tools of
+# the three engines for the page's tests (Chromium and its WebDriver with
+# Selenium; Firefox ESR, spoken to over WebSocket; WebKitGTK's MiniBrowser and
+# its WebDriver, with the locale data WebKit takes its language from), the
+# screen reader's test as above, and npm for the pinned tools of
 # web/package-lock.json.
 web_packages=(
   cmake ninja-build libfast-float-dev emscripten googletest
   chromium chromium-driver python3-selenium
+  firefox-esr python3-websocket webkit2gtk-driver locales
   xvfb xauth dbus at-spi2-core orca python3-xlib
 )
 command -v npm >/dev/null || web_packages+=(nodejs npm)

@@ -6,11 +6,16 @@
 const byId = (id) => document.getElementById(id);
 
 // The decimal separator of the browser's language: a comma for Polish. The
-// core still checks that a number can carry it.
+// core still checks that a number can carry it. A language Intl rejects (a
+// browser started with no locale reports "C") gives the period.
 function browserDecimalSeparator() {
-  const parts = new Intl.NumberFormat(navigator.language).formatToParts(0.5);
-  const decimal = parts.find((part) => part.type === 'decimal');
-  return decimal ? decimal.value : '.';
+  try {
+    const parts = new Intl.NumberFormat(navigator.language).formatToParts(0.5);
+    const decimal = parts.find((part) => part.type === 'decimal');
+    return decimal ? decimal.value : '.';
+  } catch {
+    return '.';
+  }
 }
 
 // Tells a screen reader `news` without moving the focus. The region is
@@ -60,7 +65,7 @@ function fail() {
 }
 
 if (typeof ParabolixCore === 'function') {
-  ParabolixCore().then(start, fail);
+  ParabolixCore().then(start).catch(fail); // a failing start is a failure too
 } else {
   fail();
 }

@@ -7,12 +7,6 @@ import http.server
 import sys
 import threading
 
-# What Debian's Chromium needs to show the page on a machine with no other
-# network and, as root, no sandbox: the page's tests, benchmark and screen
-# reader's tour start it with these.
-CHROMIUM_FLAGS = ("--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-                  "--disable-component-update", "--disable-sync")
-
 TYPES = {".wasm": "application/wasm", ".webmanifest": "application/manifest+json",
          ".js": "text/javascript", ".css": "text/css", ".html": "text/html; charset=utf-8"}
 

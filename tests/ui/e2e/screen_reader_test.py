@@ -22,7 +22,9 @@ import tty
 from Xlib import X, XK, Xatom, display, error, protocol
 from Xlib.ext import xtest
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../../web"))
+sys.path[:0] = [os.path.join(os.path.dirname(__file__), "../../../web"),
+                os.path.join(os.path.dirname(__file__), "../../web")]
+import browsers  # noqa: E402
 import serve  # noqa: E402
 
 checks = {"passed": 0, "failed": 0}
@@ -206,7 +208,7 @@ def chromium(site, home):
     os.makedirs(f"{home}/chromium/Default")
     with open(f"{home}/chromium/Default/Preferences", "w") as preferences:
         json.dump({"translate": {"enabled": False}, "intl": {"accept_languages": "pl"}}, preferences)
-    return ["/usr/bin/chromium", *serve.CHROMIUM_FLAGS, "--test-type", f"--user-data-dir={home}/chromium",
+    return ["/usr/bin/chromium", *browsers.CHROMIUM_FLAGS, "--test-type", f"--user-data-dir={home}/chromium",
             "--force-renderer-accessibility", f"--app={url}"]
 
 
