@@ -1,10 +1,10 @@
 """The three browser engines a pupil meets, from Debian's packages, each
-driven from outside as a user drives it: Blink (Chromium, over chromedriver),
-Gecko (Firefox ESR, over the WebDriver BiDi it speaks itself) and WebKit
-(WebKitGTK's MiniBrowser, over WebKitWebDriver, on the X display in
-$DISPLAY). Each opens a page in a given language and offers the same verbs:
-js (an expression's value), run (statements), click, type, press, reload,
-wait and quit."""
+driven from outside as a user drives it, with WebDriver's input actions:
+Blink (Chromium, over chromedriver), Gecko (Firefox ESR, over the WebDriver
+BiDi it speaks itself) and WebKit (WebKitGTK's MiniBrowser, over
+WebKitWebDriver, on the X display in $DISPLAY). Each opens a page in a given
+language; js gives an expression's value, run runs statements, and both know
+$(id) for document.getElementById(id)."""
 
 import json
 import os
@@ -18,43 +18,61 @@ import time
 import websocket
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 
 # What Debian's Chromium needs on a machine with no other network and, as
 # root, no sandbox.
 CHROMIUM_FLAGS = ("--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
                   "--disable-component-update", "--disable-sync")
-# Firefox on a machine with no other network: no updates, studies or reports.
-FIREFOX_PREFS = {"app.update.disabledForTesting": True, "app.normandy.enabled": False,
-                 "datareporting.policy.dataSubmissionEnabled": False, "browser.shell.checkDefaultBrowser": False,
-                 "remote.prefs.recommended": True, "toolkit.telemetry.reportingpolicy.firstRun": False}
-KEYS = {"Enter": "\ue006", "Escape": "\ue00c", "Tab": "\ue004", "Control": "\ue009"}
-# Errors the page raises, collected from the moment a test looks.
-COLLECT_ERRORS = ("window.errors = []; addEventListener('error', e => errors.push(String(e.message)));"
-                  "addEventListener('unhandledrejection', e => errors.push(String(e.reason)))")
+KEYS = {"Enter": "\ue006", "Escape": "\ue00c", "Control": "\ue009"}
+
+
+# The page's errors are collected from the moment the test looks.
+PRELUDE = ("window.$ = id => document.getElementById(id); window.errors = [];"
+           "addEventListener('error', e => errors.push(String(e.message)))")
 
 
 class Browser:
-    def wait(self, expression, timeout=60):
+    def start(self, url):
+        self.go(url)
+        self.run(PRELUDE)
+
+    def reload(self):
+        self.refresh()
+        self.run(PRELUDE)
+
+    def wait(self, expression):
         """The value of `expression` once it is truthy."""
-        deadline = time.monotonic() + timeout
+        deadline = time.monotonic() + 60
         while not (value := self.js(expression)):
             if time.monotonic() > deadline:
                 raise TimeoutError(f"gave up waiting for {expression}")
             time.sleep(0.05)
         return value
 
-    def open(self, url):
-        self.go(url)
-        self.run(COLLECT_ERRORS)
+    def keys(self, *values):
+        self.act("key", [{"type": kind, "value": value} for value in values for kind in ("keyDown", "keyUp")])
+
+    def press(self, key):
+        self.keys(KEYS[key])
+
+    def click(self, id):
+        self.act("pointer", [{"type": "pointerMove", "x": 0, "y": 0, "origin": self.element(id)},
+                             {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}])
+
+    def type(self, id, text):
+        """Into the box whose text the user first selected whole."""
+        self.click(id)
+        self.act("key", [{"type": "keyDown", "value": KEYS["Control"]}, {"type": "keyDown", "value": "a"},
+                         {"type": "keyUp", "value": "a"}, {"type": "keyUp", "value": KEYS["Control"]}])
+        self.keys(*text)
 
 
-class Selenium(Browser):
+class Classic(Browser):
+    """Chromium and WebKit, through Selenium."""
     def __init__(self, driver, url, service=None):
-        self.driver = driver
-        self.service = service  # a driver started by hand, ended with the browser
-        self.open(url)
+        self.driver, self.service = driver, service
+        self.start(url)
 
     def go(self, url):
         self.driver.get(url)
@@ -65,18 +83,13 @@ class Selenium(Browser):
     def run(self, statements):
         self.driver.execute_script(statements)
 
-    def click(self, id):
-        self.driver.find_element(By.ID, id).click()
+    def element(self, id):
+        return self.driver.find_element(By.ID, id)
 
-    def type(self, id, text):
-        box = self.driver.find_element(By.ID, id)
-        box.clear()
-        box.send_keys(text)
+    def act(self, kind, actions):
+        self.driver.execute("actions", {"actions": [{"type": kind, "id": kind, "actions": actions}]})
 
-    def press(self, key):
-        ActionChains(self.driver).send_keys(KEYS[key]).perform()
-
-    def reload(self):
+    def refresh(self):
         self.driver.refresh()
 
     def quit(self):
@@ -86,22 +99,20 @@ class Selenium(Browser):
 
 
 class Firefox(Browser):
+    """Firefox ESR in a profile of its own, over a WebSocket."""
     def __init__(self, locale, url):
         profile = tempfile.mkdtemp()
         with open(f"{profile}/user.js", "w") as prefs:
-            for name, value in {**FIREFOX_PREFS, "intl.accept_languages": locale}.items():
-                prefs.write(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n")
-        self.process = subprocess.Popen(
-            ["/usr/bin/firefox-esr", "--headless", "--no-remote", "--profile", profile,
-             "--remote-debugging-port", "0"], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        while not (found := re.search(r"WebDriver BiDi listening on (ws://\S+)", self.process.stderr.readline())):
+            prefs.write(f'user_pref("intl.accept_languages", "{locale}");\n')
+        self.process = subprocess.Popen(["/usr/bin/firefox-esr", "--headless", "--no-remote", "--profile", profile,
+                                         "--remote-debugging-port", "0"], stderr=subprocess.PIPE, text=True)
+        while not (found := re.search(r"BiDi listening on (ws://\S+)", self.process.stderr.readline())):
             pass
         threading.Thread(target=self.process.stderr.read, daemon=True).start()  # the pipe must not fill
-        self.socket = websocket.create_connection(found[1] + "/session", suppress_origin=True)
-        self.calls = 0
+        self.socket, self.calls = websocket.create_connection(f"{found[1]}/session", suppress_origin=True), 0
         self.call("session.new", capabilities={})
         self.context = self.call("browsingContext.getTree")["contexts"][0]["context"]
-        self.open(url)
+        self.start(url)
 
     def call(self, method, **params):
         self.calls += 1
@@ -112,45 +123,29 @@ class Firefox(Browser):
             raise RuntimeError(f"{method}: {answer['message']}")
         return answer["result"]
 
-    def evaluate(self, expression):
-        result = self.call("script.evaluate", expression=expression, target={"context": self.context},
+    def run(self, statements):
+        result = self.call("script.evaluate", expression=statements, target={"context": self.context},
                            awaitPromise=True, resultOwnership="none")
         if result["type"] == "exception":
             raise RuntimeError(result["exceptionDetails"]["text"])
         return result["result"]
 
-    def go(self, url):
-        self.call("browsingContext.navigate", context=self.context, url=url, wait="complete")
-
     def js(self, expression):
-        value = self.evaluate(f"JSON.stringify({expression})")
+        value = self.run(f"JSON.stringify({expression})")
         return json.loads(value["value"]) if "value" in value else None
 
-    def run(self, statements):
-        self.evaluate(statements)
+    def element(self, id):
+        node = self.run(f"document.getElementById('{id}')")
+        return {"type": "element", "element": {"sharedId": node["sharedId"]}}
 
     def act(self, kind, actions):
         self.call("input.performActions", context=self.context,
                   actions=[{"type": kind, "id": kind, "actions": actions}])
 
-    def click(self, id):
-        element = {"sharedId": self.evaluate(f"document.getElementById('{id}')")["sharedId"]}
-        self.act("pointer", [{"type": "pointerMove", "x": 0, "y": 0, "origin": {"type": "element", "element": element}},
-                             {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}])
+    def go(self, url):
+        self.call("browsingContext.navigate", context=self.context, url=url, wait="complete")
 
-    def keys(self, *values):
-        self.act("key", [{"type": kind, "value": value} for value in values for kind in ("keyDown", "keyUp")])
-
-    def type(self, id, text):
-        self.click(id)
-        self.act("key", [{"type": "keyDown", "value": KEYS["Control"]}, {"type": "keyDown", "value": "a"},
-                         {"type": "keyUp", "value": "a"}, {"type": "keyUp", "value": KEYS["Control"]}])
-        self.keys(*text)
-
-    def press(self, key):
-        self.keys(KEYS[key])
-
-    def reload(self):
+    def refresh(self):
         self.call("browsingContext.reload", context=self.context, wait="complete")
 
     def quit(self):
@@ -165,31 +160,27 @@ def chromium(locale, url):
                  "--window-size=800,600", f"--lang={locale}"):
         options.add_argument(flag)
     options.add_experimental_option("prefs", {"intl.accept_languages": locale})
-    return Selenium(webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options), url)
+    return Classic(webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options), url)
 
 
 def webkit(locale, url):
-    """WebKitGTK takes its language from the C library's locale, which the
-    test makes for itself: the machine need not have it."""
+    """WebKitGTK takes its language from the C library's locale, which is
+    made here: the machine need not have it."""
     environment = dict(os.environ, LC_ALL="C")
     if locale != "C":
-        folder = tempfile.mkdtemp()
-        name = locale.replace("-", "_") + ".UTF-8"
-        subprocess.run(["localedef", "-i", locale.replace("-", "_"), "-f", "UTF-8", f"{folder}/{name}"], check=True)
-        environment.update(LOCPATH=folder, LC_ALL=name)
+        name, folder = locale.replace("-", "_"), tempfile.mkdtemp()
+        subprocess.run(["localedef", "-i", name, "-f", "UTF-8", f"{folder}/{name}.UTF-8"], check=True)
+        environment.update(LOCPATH=folder, LC_ALL=f"{name}.UTF-8")
     with socket.socket() as probe:
         probe.bind(("127.0.0.1", 0))
         port = probe.getsockname()[1]
-    driver = subprocess.Popen(["/usr/bin/WebKitWebDriver", f"--port={port}"], env=environment)
+    service = subprocess.Popen(["/usr/bin/WebKitWebDriver", f"--port={port}"], env=environment)
+    while socket.socket().connect_ex(("127.0.0.1", port)):
+        time.sleep(0.05)  # until the driver listens
     options = webdriver.WebKitGTKOptions()
     options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
     options.add_argument("--automation")
-    while True:  # until the driver listens
-        with socket.socket() as probe:
-            if probe.connect_ex(("127.0.0.1", port)) == 0:
-                break
-        time.sleep(0.05)
-    return Selenium(webdriver.Remote(f"http://127.0.0.1:{port}", options=options), url, driver)
+    return Classic(webdriver.Remote(f"http://127.0.0.1:{port}", options=options), url, service)
 
 
 ENGINES = {"chromium": chromium, "firefox": Firefox, "webkit": webkit}
