@@ -3,6 +3,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Over SSH, say, there is no screen to open the window on: Qt would abort.
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+  echo "There is no display to open the Parabolix window on (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+  echo "The same program runs in a browser: 'bash scripts/web.sh serve' serves it at http://127.0.0.1:8000/" >&2
+  exit 1
+fi
+
 bash scripts/setup.sh run
 bash scripts/build.sh
 exec "${PARABOLIX_BUILD_DIR:-build}/ui/parabolix"
