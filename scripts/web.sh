@@ -20,8 +20,10 @@ cp web/package.json web/package-lock.json "$build_dir/npm/"
 (cd "$build_dir/npm" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
 
 # Emscripten's toolchain runs the tests under node (emcmake would add a flag
-# that today's node refuses).
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DPARABOLIX_WERROR=ON \
+# that today's node refuses). Optimised for speed: with exceptions emulated in
+# JavaScript, a size-optimised core reads a pasted megabyte five times slower,
+# for 2 KB less.
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARABOLIX_WERROR=ON \
   -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
   -DPARABOLIX_NODE_MODULES="$PWD/$build_dir/npm/node_modules" >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"
