@@ -166,7 +166,7 @@ def chromium(locale, url):
 def webkit(locale, url):
     """WebKitGTK takes its language from the C library's locale, which is
     made here: the machine need not have it."""
-    environment = dict(os.environ, LC_ALL="C")
+    environment = dict(os.environ, LC_ALL="C.UTF-8")  # reported as "C"
     if locale != "C":
         name, folder = locale.replace("-", "_"), tempfile.mkdtemp()
         subprocess.run(["localedef", "-i", name, "-f", "UTF-8", f"{folder}/{name}.UTF-8"], check=True)
