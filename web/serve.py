@@ -25,12 +25,19 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A browser that leaves a page while a file is on its way is no fault.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 def start(folder, port=0, refused=()):
     """Serves `folder` on 127.0.0.1 in a thread; returns the server (its
     server_port, its shutdown())."""
     handler = functools.partial(type("Refusing", (Handler,), {"refused": refused}),
                                 directory=folder)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+    server = Server(("127.0.0.1", port), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
