@@ -3,7 +3,8 @@
 # build in build/ into docs/parabolix.png, or with `windows` the exe that
 # scripts/windows.sh built, under Wine, into docs/parabolix-windows.png, or
 # with `web` the page that scripts/web.sh built, in Chromium, into
-# docs/parabolix-web.png. Usage: screenshot.sh [windows|web] [output.png]
+# docs/parabolix-web.png, and beside it parabolix-phone.png and
+# parabolix-contrast.png. Usage: screenshot.sh [windows|web] [output.png]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +20,22 @@ if [ "${1:-}" = web ]; then
     --hide-scrollbars --window-size=308,336 --virtual-time-budget=10000 \
     --screenshot="$output" http://127.0.0.1:8765/ 2>/dev/null
   echo "Wrote $output"
+  # Beside it, the page on a phone 360 pixels wide, and under a contrast
+  # theme of Windows (forced colours), as Edge shows it.
+  (cd tests/web && /usr/bin/python3 - "$(dirname "$output")") <<'EOF'
+import sys
+import browsers
+for name, (width, height), contrast in (("phone", (360, 740), False), ("contrast", (308, 336), True)):
+    page = browsers.chromium("pl-PL", "http://127.0.0.1:8765/")
+    page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 1, "mobile": not contrast})
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+        {"name": "forced-colors", "value": "active" if contrast else "none"}]})
+    page.wait("$('Text6').value")
+    page.driver.save_screenshot(f"{sys.argv[1]}/parabolix-{name}.png")
+    print(f"Wrote {sys.argv[1]}/parabolix-{name}.png")
+    page.quit()
+EOF
   exit 0
 fi
 bash scripts/setup.sh screenshot

@@ -56,9 +56,15 @@ class Browser:
     def press(self, key):
         self.keys(KEYS[key])
 
+    def tap(self, origin, x=0, y=0, pointer="mouse"):
+        """A click, or with pointer="touch" a finger's tap, at x, y from the
+        origin: an element's middle, or "viewport"."""
+        self.act("pointer", [{"type": "pointerMove", "x": x, "y": y, "origin": origin},
+                             {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}],
+                 {"pointerType": pointer})
+
     def click(self, id):
-        self.act("pointer", [{"type": "pointerMove", "x": 0, "y": 0, "origin": self.element(id)},
-                             {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}])
+        self.tap(self.element(id))
 
     def type(self, id, text):
         """Into the box whose text the user first selected whole."""
@@ -86,8 +92,9 @@ class Classic(Browser):
     def element(self, id):
         return self.driver.find_element(By.ID, id)
 
-    def act(self, kind, actions):
-        self.driver.execute("actions", {"actions": [{"type": kind, "id": kind, "actions": actions}]})
+    def act(self, kind, actions, parameters=None):
+        self.driver.execute("actions", {"actions": [{"type": kind, "id": str(parameters), "actions": actions,
+                                                     **({"parameters": parameters} if parameters else {})}]})
 
     def refresh(self):
         self.driver.refresh()
@@ -138,9 +145,9 @@ class Firefox(Browser):
         node = self.run(f"document.getElementById('{id}')")
         return {"type": "element", "element": {"sharedId": node["sharedId"]}}
 
-    def act(self, kind, actions):
-        self.call("input.performActions", context=self.context,
-                  actions=[{"type": kind, "id": kind, "actions": actions}])
+    def act(self, kind, actions, parameters=None):
+        self.call("input.performActions", context=self.context, actions=[
+            {"type": kind, "id": str(parameters), "actions": actions, **({"parameters": parameters} if parameters else {})}])
 
     def go(self, url):
         self.call("browsingContext.navigate", context=self.context, url=url, wait="complete")

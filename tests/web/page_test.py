@@ -16,6 +16,7 @@ checks = {"passed": 0, "failed": 0}
 SYSTEM = "Liczby a,b,c są rozwiązaniami ukladu równań:\na+b+c = {}\n4a+2b+c = {}\n9a+3b+c = {}\n"
 OVERFLOW = ["message: Przepełnienie: liczba jest zbyt duża.", True, "Command1"]
 # What the screen reader is told, or the message shown, once a click is answered.
+NUMBER = "(10[01]|[1-9][0-9]?)"
 ANSWER = "$('message').open ? 'message: ' + $('messageText').textContent : $('notice').textContent"
 
 
@@ -34,6 +35,15 @@ def press_button(page, id):
     page.run("$('notice').textContent = ''")
     page.click(id)
     return page.wait(ANSWER)
+
+
+def tap(page, frame, id):
+    """Taps a button in the frame at its middle; returns what the frame tells
+    a screen reader then."""
+    x, y = page.js(f"(r => [r.x + r.width / 2, r.y + r.height / 2])({frame}.$('{id}').getBoundingClientRect())")
+    page.run(f"{frame}.$('notice').textContent = ''")
+    page.tap("viewport", int(x), int(y), "touch")
+    return page.wait(f"{frame}.$('notice').textContent")
 
 
 def solve(page, m, n, p):
@@ -79,7 +89,7 @@ def run_checks(engine, site, axe):
     drawn = press_button(pl, "Command2")
     numbers = values(pl, "Text1", "Text2", "Text3")
     check("the draw puts numbers from 1 to 101 into the boxes, announces them and empties Text4",
-          [drawn, *values(pl, "Text4", "Text5"), all(re.fullmatch("10[01]|[1-9][0-9]?", n) for n in numbers)],
+          [drawn, *values(pl, "Text4", "Text5"), all(re.fullmatch(NUMBER, n) for n in numbers)],
           ["m = {}, n = {}, p = {}".format(*numbers), "", SYSTEM.format(*numbers), True])
     with open(axe) as script:
         pl.run(script.read() + "; axe.run(document, {runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', "
@@ -91,6 +101,33 @@ def run_checks(engine, site, axe):
           pl.js("[window.ran, performance.getEntriesByType('resource').every(e => e.name.startsWith("
                 "location.origin)), document.cookie, localStorage.length, sessionStorage.length]"),
           [None, True, "", 0, 0])
+    if engine == "chromium":  # Windows' contrast themes, as Edge meets them
+        pl.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors",
+                                                                                "value": "active"}]})
+        pl.click("Text1")
+        check("under a contrast theme every box and button shows its text and border, and the focus its ring",
+              pl.js("[matchMedia('(forced-colors: active)').matches, [...document.querySelectorAll('input, "
+                    "textarea, button')].every(e => (s => s.color !== s.backgroundColor && s.borderTopStyle !== "
+                    "'none' && s.borderTopColor !== s.backgroundColor)(getComputedStyle(e))), getComputedStyle("
+                    "document.activeElement).outlineStyle]"), [True, True, "auto"])
+    # A phone, and a 1280-pixel screen at 400% zoom, as frames of their width
+    # (a browser's window may not shrink so far; at these widths the window
+    # scales with the width alone): the window and its boxes fit, nothing
+    # scrolls sideways, and a finger's taps are answered.
+    for width, height in (390, 440), (320, 440):
+        pl.run(f"document.body.replaceChildren(Object.assign(document.createElement('iframe'), {{src: location.href, "
+               f"width: {width}, height: {height}, style: 'position: fixed; left: 0; top: 0; border: 0'}}))")
+        frame = "document.querySelector('iframe').contentWindow"
+        pl.wait(f"{frame}.document.getElementById('Text6')?.value")
+        pl.run(f"(w => {{ w.$ = id => w.document.getElementById(id); ['Text1', 'Text2', 'Text3'].forEach("
+               f"(id, i) => w.$(id).value = '101'[i]); }})({frame})")
+        check(f"{width} px wide: the window fits and taps work", [pl.js(
+            f"(w => [w.innerWidth, w.document.documentElement.scrollWidth <= w.innerWidth, [...w.document."
+            f"querySelectorAll('#Form1, input, textarea, button')].every(e => e.getBoundingClientRect().right <= "
+            f"w.innerWidth)])({frame})"), tap(pl, frame, "Command1"), bool(re.fullmatch(
+                "m = {0}, n = {0}, p = {0}".format(NUMBER), tap(pl, frame, "Command2")))],
+            [[width, True, True], "x^2-4x+4", True])
+    pl.reload()
     pl.wait("!!navigator.serviceWorker.controller || location.reload()")
     server.shutdown()
     server.server_close()
