@@ -4,7 +4,7 @@ Blink (Chromium, over chromedriver), Gecko (Firefox ESR, over the WebDriver
 BiDi it speaks itself) and WebKit (WebKitGTK's MiniBrowser, over
 WebKitWebDriver, on the X display in $DISPLAY). Each opens a page in a given
 language; js gives an expression's value, run runs statements, and both know
-$(id) for document.getElementById(id)."""
+$(id) for document.getElementById(id); each performs WebDriver's actions."""
 
 import json
 import os
@@ -18,13 +18,12 @@ import time
 import websocket
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.by import By
 
 # What Debian's Chromium needs on a machine with no other network and, as
 # root, no sandbox.
 CHROMIUM_FLAGS = ("--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
                   "--disable-component-update", "--disable-sync")
-KEYS = {"Enter": "\ue006", "Escape": "\ue00c", "Control": "\ue009"}
+KEYS = {"Escape": "\ue00c", "Control": "\ue009"}
 
 
 # The page's errors are collected from the moment the test looks.
@@ -50,25 +49,26 @@ class Browser:
             time.sleep(0.05)
         return value
 
+    def act(self, kind, actions, parameters=None):
+        self.perform({"type": kind, "id": str(parameters), "actions": actions,
+                      **({"parameters": parameters} if parameters else {})})
+
     def keys(self, *values):
         self.act("key", [{"type": kind, "value": value} for value in values for kind in ("keyDown", "keyUp")])
 
     def press(self, key):
         self.keys(KEYS[key])
 
-    def tap(self, origin, x=0, y=0, pointer="mouse"):
-        """A click, or with pointer="touch" a finger's tap, at x, y from the
-        origin: an element's middle, or "viewport"."""
-        self.act("pointer", [{"type": "pointerMove", "x": x, "y": y, "origin": origin},
-                             {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}],
-                 {"pointerType": pointer})
-
-    def click(self, id):
-        self.tap(self.element(id))
+    def tap(self, id, pointer="mouse", frame="window"):
+        """A click in the middle of the element `id` of `frame`, or with
+        pointer="touch" a finger's tap; the frame lies at the top left."""
+        x, y = self.js(f"(r => [r.x + r.width / 2, r.y + r.height / 2])({frame}.$('{id}').getBoundingClientRect())")
+        self.act("pointer", [{"type": "pointerMove", "x": int(x), "y": int(y)}, {"type": "pointerDown", "button": 0},
+                             {"type": "pointerUp", "button": 0}], {"pointerType": pointer})
 
     def type(self, id, text):
         """Into the box whose text the user first selected whole."""
-        self.click(id)
+        self.tap(id)
         self.act("key", [{"type": "keyDown", "value": KEYS["Control"]}, {"type": "keyDown", "value": "a"},
                          {"type": "keyUp", "value": "a"}, {"type": "keyUp", "value": KEYS["Control"]}])
         self.keys(*text)
@@ -89,12 +89,8 @@ class Classic(Browser):
     def run(self, statements):
         self.driver.execute_script(statements)
 
-    def element(self, id):
-        return self.driver.find_element(By.ID, id)
-
-    def act(self, kind, actions, parameters=None):
-        self.driver.execute("actions", {"actions": [{"type": kind, "id": str(parameters), "actions": actions,
-                                                     **({"parameters": parameters} if parameters else {})}]})
+    def perform(self, source):
+        self.driver.execute("actions", {"actions": [source]})
 
     def refresh(self):
         self.driver.refresh()
@@ -141,13 +137,8 @@ class Firefox(Browser):
         value = self.run(f"JSON.stringify({expression})")
         return json.loads(value["value"]) if "value" in value else None
 
-    def element(self, id):
-        node = self.run(f"document.getElementById('{id}')")
-        return {"type": "element", "element": {"sharedId": node["sharedId"]}}
-
-    def act(self, kind, actions, parameters=None):
-        self.call("input.performActions", context=self.context, actions=[
-            {"type": kind, "id": str(parameters), "actions": actions, **({"parameters": parameters} if parameters else {})}])
+    def perform(self, source):
+        self.call("input.performActions", context=self.context, actions=[source])
 
     def go(self, url):
         self.call("browsingContext.navigate", context=self.context, url=url, wait="complete")

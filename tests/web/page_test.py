@@ -15,9 +15,7 @@ import serve  # noqa: E402
 checks = {"passed": 0, "failed": 0}
 SYSTEM = "Liczby a,b,c są rozwiązaniami ukladu równań:\na+b+c = {}\n4a+2b+c = {}\n9a+3b+c = {}\n"
 OVERFLOW = ["message: Przepełnienie: liczba jest zbyt duża.", True, "Command1"]
-# What the screen reader is told, or the message shown, once a click is answered.
 NUMBER = "(10[01]|[1-9][0-9]?)"
-ANSWER = "$('message').open ? 'message: ' + $('messageText').textContent : $('notice').textContent"
 
 
 def check(name, got, expected):
@@ -31,19 +29,13 @@ def values(page, *ids):
     return page.js("[" + ", ".join(f"$('{id}').value" for id in ids) + "]")
 
 
-def press_button(page, id):
-    page.run("$('notice').textContent = ''")
-    page.click(id)
-    return page.wait(ANSWER)
-
-
-def tap(page, frame, id):
-    """Taps a button in the frame at its middle; returns what the frame tells
-    a screen reader then."""
-    x, y = page.js(f"(r => [r.x + r.width / 2, r.y + r.height / 2])({frame}.$('{id}').getBoundingClientRect())")
+def press_button(page, id, pointer="mouse", frame="window"):
+    """Clicks or taps the button; returns the message shown, or else what the
+    screen reader is told."""
     page.run(f"{frame}.$('notice').textContent = ''")
-    page.tap("viewport", int(x), int(y), "touch")
-    return page.wait(f"{frame}.$('notice').textContent")
+    page.tap(id, pointer, frame)
+    return page.wait(f"(w => w.$('message').open ? 'message: ' + w.$('messageText').textContent : "
+                     f"w.$('notice').textContent)({frame})")
 
 
 def solve(page, m, n, p):
@@ -104,7 +96,7 @@ def run_checks(engine, site, axe):
     if engine == "chromium":  # Windows' contrast themes, as Edge meets them
         pl.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors",
                                                                                 "value": "active"}]})
-        pl.click("Text1")
+        pl.tap("Text1")
         check("under a contrast theme every box and button shows its text and border, and the focus its ring",
               pl.js("[matchMedia('(forced-colors: active)').matches, [...document.querySelectorAll('input, "
                     "textarea, button')].every(e => (s => s.color !== s.backgroundColor && s.borderTopStyle !== "
@@ -124,8 +116,8 @@ def run_checks(engine, site, axe):
         check(f"{width} px wide: the window fits and taps work", [pl.js(
             f"(w => [w.innerWidth, w.document.documentElement.scrollWidth <= w.innerWidth, [...w.document."
             f"querySelectorAll('#Form1, input, textarea, button')].every(e => e.getBoundingClientRect().right <= "
-            f"w.innerWidth)])({frame})"), tap(pl, frame, "Command1"), bool(re.fullmatch(
-                "m = {0}, n = {0}, p = {0}".format(NUMBER), tap(pl, frame, "Command2")))],
+            f"w.innerWidth)])({frame})"), press_button(pl, "Command1", "touch", frame), bool(re.fullmatch(
+                "m = {0}, n = {0}, p = {0}".format(NUMBER), press_button(pl, "Command2", "touch", frame)))],
             [[width, True, True], "x^2-4x+4", True])
     pl.reload()
     pl.wait("!!navigator.serviceWorker.controller || location.reload()")
