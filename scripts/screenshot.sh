@@ -15,17 +15,19 @@ if [ "${1:-}" = web ]; then
   trap 'kill $server; rm -rf "$profile"' EXIT
   for _ in $(seq 100); do (: </dev/tcp/127.0.0.1/8765) 2>/dev/null && break; sleep 0.1; done
   # The page's own size: the window, and nothing around it.
+  window=308,336
   read -ra flags < <(cd tests/web && /usr/bin/python3 -c 'import browsers; print(*browsers.CHROMIUM_FLAGS)')
   chromium --headless=new "${flags[@]}" --user-data-dir="$profile" --lang=pl \
-    --hide-scrollbars --window-size=308,336 --virtual-time-budget=10000 \
+    --hide-scrollbars --window-size="$window" --virtual-time-budget=10000 \
     --screenshot="$output" http://127.0.0.1:8765/ 2>/dev/null
   echo "Wrote $output"
   # Beside it, the page on a phone 360 pixels wide, and under a contrast
   # theme of Windows (forced colours), as Edge shows it.
-  (cd tests/web && /usr/bin/python3 - "$(dirname "$output")") <<'EOF'
+  (cd tests/web && /usr/bin/python3 - "$(dirname "$output")" "$window") <<'EOF'
 import sys
 import browsers
-for name, (width, height), contrast in (("phone", (360, 740), False), ("contrast", (308, 336), True)):
+window = tuple(map(int, sys.argv[2].split(",")))
+for name, (width, height), contrast in (("phone", (360, 740), False), ("contrast", window, True)):
     page = browsers.chromium("pl-PL", "http://127.0.0.1:8765/")
     page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
         "width": width, "height": height, "deviceScaleFactor": 1, "mobile": not contrast})
