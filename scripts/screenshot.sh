@@ -33,7 +33,7 @@ for name, (width, height), contrast in (("phone", (360, 740), False), ("contrast
         "width": width, "height": height, "deviceScaleFactor": 1, "mobile": not contrast})
     page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
         {"name": "forced-colors", "value": "active" if contrast else "none"}]})
-    page.wait("$('Text6').value")
+    page.ready()
     page.driver.save_screenshot(f"{sys.argv[1]}/parabolix-{name}.png")
     print(f"Wrote {sys.argv[1]}/parabolix-{name}.png")
     page.quit()

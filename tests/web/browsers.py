@@ -40,6 +40,11 @@ class Browser:
         self.refresh()
         self.run(PRELUDE)
 
+    def ready(self, frame="window"):
+        """Waits for the page to have started: a reloaded Firefox puts back
+        the boxes' old texts before any script runs."""
+        self.wait(f"{frame}.performance.getEntriesByName('parabolix-ready').length")
+
     def wait(self, expression):
         """The value of `expression` once it is truthy."""
         deadline = time.monotonic() + 60

@@ -72,7 +72,7 @@ def run_checks(engine, site, axe):
     for locale, m, n, p, expected in SOLVES:
         if locale not in pages:
             pages[locale] = page = browsers.ENGINES[engine](locale, url)
-            page.wait("$('Text6').value")
+            page.ready()
             check(f"{locale}: start texts and focus", [*values(page, "Text1", "Text2", "Text3", "Text4", "Text5"),
                   page.js("document.activeElement.id")], ["16", "34", "58", "", SYSTEM.format(*"mnp"), "Text1"])
         check(f"{locale}: {m[:12]}, {n}, {p} gives {expected}", solve(pages[locale], m, n, p), expected)
@@ -110,7 +110,7 @@ def run_checks(engine, site, axe):
         pl.run(f"document.body.replaceChildren(Object.assign(document.createElement('iframe'), {{src: location.href, "
                f"width: {width}, height: {height}, style: 'position: fixed; left: 0; top: 0; border: 0'}}))")
         frame = "document.querySelector('iframe').contentWindow"
-        pl.wait(f"{frame}.document.getElementById('Text6')?.value")
+        pl.ready(frame)
         pl.run(f"(w => {{ w.$ = id => w.document.getElementById(id); ['Text1', 'Text2', 'Text3'].forEach("
                f"(id, i) => w.$(id).value = '101'[i]); }})({frame})")
         check(f"{width} px wide: the window fits and taps work", [pl.js(
@@ -124,7 +124,7 @@ def run_checks(engine, site, axe):
     server.shutdown()
     server.server_close()
     pl.reload()
-    pl.wait("$('Text6').value")
+    pl.ready()
     check("offline, the page loads from its cache and solves", solve(pl, "1", "0", "1"), "x^2-4x+4")
 
     broken = serve.start(site, refused=("/core.wasm",))
