@@ -9,13 +9,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = web ]; then
-  output=$PWD/${2:-docs/parabolix-web.png}
+  output=$(realpath -m "${2:-docs/parabolix-web.png}")
   python3 web/serve.py build-web/site 8765 >/dev/null & server=$!
   profile=$(mktemp -d)
   trap 'kill $server; rm -rf "$profile"' EXIT
   for _ in $(seq 100); do (: </dev/tcp/127.0.0.1/8765) 2>/dev/null && break; sleep 0.1; done
-  # The page's own size: the window, and nothing around it.
-  window=308,336
+  # The page's own size: the window, and nothing around it, in pixels of 15 twips.
+  twips() { sed -n "s/.* $1 = \([0-9]*\);.*/\1/p" core/window_description.h; }
+  window=$(($(twips kWidth) / 15)),$(($(twips kHeight) / 15))
   read -ra flags < <(cd tests/web && /usr/bin/python3 -c 'import browsers; print(*browsers.CHROMIUM_FLAGS)')
   chromium --headless=new "${flags[@]}" --user-data-dir="$profile" --lang=pl \
     --hide-scrollbars --window-size="$window" --virtual-time-budget=10000 \

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <limits>
 #include <mutex>
 
@@ -18,14 +19,21 @@ namespace parabolix::ui {
 
 namespace {
 
-// The layout is kept in twips, as the classic dialog was drawn: 15 twips make
-// one pixel at 96 dots per inch, and every figure here divides exactly.
-constexpr int kTwipsPerPixel = 15;
-
-constexpr QRect twips(int left, int top, int width, int height)
+constexpr QRect pixels(window::Twips rect)
 {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-        height / kTwipsPerPixel};
+    constexpr int perPixel = window::kTwipsPerPixel;
+    return {rect.left / perPixel, rect.top / perPixel, rect.width / perPixel,
+        rect.height / perPixel};
+}
+
+QString qString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor qColor(window::Colour colour)
+{
+    return {colour.red, colour.green, colour.blue};
 }
 
 // A fixed dialog frame with a close button only. Windows draws the close
@@ -33,27 +41,24 @@ constexpr QRect twips(int left, int top, int width, int height)
 constexpr Qt::WindowFlags kFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
     | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
-constexpr QColor kLightOrange(255, 192, 128);
-
 // The window's notice to a screen reader: nothing on screen, a notification
 // on the accessibility bus.
 const QLatin1String kNoticeName("Notice");
-constexpr QColor kNavy(0, 0, 128);
 
-// The one font of the window: Arial at 10 px (7.5 pt at 96 dpi), the largest
-// size at which every caption fits whole on one line in its classic box.
-// Every Windows has Arial. Liberation Sans is drawn to Arial's metrics, so it
-// lays the captions out the same where Arial is missing: under Wine, and on
-// Linux, where it is the font the window asks for.
+// The window's one font. Windows takes the first family it has; on Linux
+// Liberation Sans is asked for by name, as it lays the captions out as Arial
+// does.
 QFont dialogFont()
 {
     QFont font;
-#ifdef Q_OS_WIN
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-#else
-    font.setFamily(QStringLiteral("Liberation Sans"));
+    QStringList families;
+    for (std::string_view family : window::kFontFamilies)
+        families.append(qString(family));
+#ifndef Q_OS_WIN
+    families.removeFirst();
 #endif
-    font.setPixelSize(10);
+    font.setFamilies(families);
+    font.setPixelSize(window::kFontSize / window::kTwipsPerPixel);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
@@ -81,29 +86,52 @@ void installAccessibleInterfaces()
 }
 
 template <typename Widget>
-Widget* place(QWidget* parent, const char* name, QRect rect)
+Widget* place(QWidget* parent, const window::Control& control)
 {
     installAccessibleInterfaces();
     auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(rect);
+    widget->setObjectName(qString(control.name));
+    widget->setGeometry(pixels(control.rect));
+    if (!control.accessibleName.empty())
+        widget->setAccessibleName(qString(control.accessibleName));
     return widget;
 }
 
-QLineEdit* makeLineEdit(QWidget* parent, const char* name, QRect rect, const QString& text,
-    Qt::Alignment alignment, bool readOnly = false)
+// Takes no room on screen.
+QWidget* makeNotice(QWidget* parent)
 {
-    auto* box = place<QLineEdit>(parent, name, rect);
+    installAccessibleInterfaces();
+    auto* notice = new QWidget(parent);
+    notice->setObjectName(kNoticeName);
+    notice->setGeometry({});
+    return notice;
+}
+
+constexpr Qt::Alignment qAlignment(window::Alignment alignment)
+{
+    switch (alignment) {
+    case window::Alignment::Centre:
+        return Qt::AlignHCenter;
+    case window::Alignment::Right:
+        return Qt::AlignRight;
+    case window::Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+QLineEdit* makeLineEdit(QWidget* parent, const window::Control& control)
+{
+    auto* box = place<QLineEdit>(parent, control);
     box->setMaxLength(std::numeric_limits<int>::max()); // Qt would stop at 32767
-    box->setText(text);
-    box->setAlignment(alignment | Qt::AlignVCenter);
-    box->setReadOnly(readOnly);
+    box->setAlignment(qAlignment(control.alignment) | Qt::AlignVCenter);
+    box->setReadOnly(control.readOnly);
     return box;
 }
 
-QPlainTextEdit* makeTextArea(QWidget* parent, const char* name, QRect rect)
+QPlainTextEdit* makeTextArea(QWidget* parent, const window::Control& control)
 {
-    auto* box = place<QPlainTextEdit>(parent, name, rect);
+    auto* box = place<QPlainTextEdit>(parent, control);
     box->setReadOnly(true);
     // Read-only, but a keyboard user can still reach, select and copy.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -116,20 +144,20 @@ QPlainTextEdit* makeTextArea(QWidget* parent, const char* name, QRect rect)
     return box;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, QRect rect, const QString& caption)
+QPushButton* makeButton(QWidget* parent, const window::Control& control)
 {
-    auto* button = place<QPushButton>(parent, name, rect);
-    button->setText(caption);
+    auto* button = place<QPushButton>(parent, control);
+    button->setText(qString(control.caption));
     return button;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, QRect rect, const QString& caption)
+QLabel* makeLabel(QWidget* parent, const window::Control& control)
 {
-    auto* label = place<QLabel>(parent, name, rect);
+    auto* label = place<QLabel>(parent, control);
     label->setTextFormat(Qt::PlainText);
-    label->setText(caption);
+    label->setText(qString(control.caption));
     label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAlignment(qAlignment(control.alignment) | Qt::AlignTop);
     return label;
 }
 
@@ -151,65 +179,58 @@ void showErrorBox(QWidget* parent, const QString& message)
     box.exec();
 }
 
-// The captions are the program's own, odd spellings included: "podstwie"
-// here and "ukladu" in the system of equations are what its users know.
 Form1::Form1(Form1Setup setup, QWidget* parent)
     : QWidget(parent, kFrame)
-    , Text6(makeTextArea(this, "Text6", twips(315, 3150, 4005, 960)))
-    , Text5(makeTextArea(this, "Text5", twips(315, 1785, 4005, 1275)))
-    , Command2(makeButton(this, "Command2", twips(1155, 1365, 2220, 330),
-          QStringLiteral("Wyznacz trzy liczby m, n, p")))
-    , Text4(makeLineEdit(this, "Text4", twips(315, 4200, 4005, 330), {}, Qt::AlignHCenter, true))
-    , Command1(makeButton(this, "Command1", twips(1785, 4620, 1065, 330), QStringLiteral("oblicz")))
-    , Text3(makeLineEdit(this, "Text3", twips(3780, 945, 540, 330),
-          QString::fromUtf8(initialText(Field::Text3)), Qt::AlignRight))
-    , Text2(makeLineEdit(this, "Text2", twips(2100, 945, 540, 330),
-          QString::fromUtf8(initialText(Field::Text2)), Qt::AlignRight))
-    , Text1(makeLineEdit(this, "Text1", twips(525, 945, 540, 330),
-          QString::fromUtf8(initialText(Field::Text1)), Qt::AlignRight))
-    , Label7(makeLabel(this, "Label7", twips(3465, 960, 330, 330), QStringLiteral("p =")))
-    , Label6(makeLabel(this, "Label6", twips(1785, 960, 330, 330), QStringLiteral("n =")))
-    , Label5(makeLabel(this, "Label5", twips(210, 960, 330, 330), QStringLiteral("m =")))
-    , Label4(makeLabel(this, "Label4", twips(210, 525, 3375, 225),
-          QStringLiteral("Zmienna x przyjmuje wartości x=1, x=2, x=3.")))
-    , Label3(makeLabel(this, "Label3", twips(210, 315, 5685, 330),
-          QStringLiteral("gdzie a, b, c są dowolnymi liczbami. ")))
-    , Label1(makeLabel(this, "Label1", twips(210, 105, 4320, 330),
-          QStringLiteral("Losuj lub wpisz trzy liczby na podstwie wzoru: "
-                         "y = ax^2+bx+c")))
+    , Text6(makeTextArea(this, window::control("Text6")))
+    , Text5(makeTextArea(this, window::control("Text5")))
+    , Command2(makeButton(this, window::control("Command2")))
+    , Text4(makeLineEdit(this, window::control("Text4")))
+    , Command1(makeButton(this, window::control("Command1")))
+    , Text3(makeLineEdit(this, window::control("Text3")))
+    , Text2(makeLineEdit(this, window::control("Text2")))
+    , Text1(makeLineEdit(this, window::control("Text1")))
+    , Label7(makeLabel(this, window::control("Label7")))
+    , Label6(makeLabel(this, window::control("Label6")))
+    , Label5(makeLabel(this, window::control("Label5")))
+    , Label4(makeLabel(this, window::control("Label4")))
+    , Label3(makeLabel(this, window::control("Label3")))
+    , Label1(makeLabel(this, window::control("Label1")))
     , m_setup(std::move(setup))
     , m_fields(Text1, Text2, Text3, Text4, Text5, Text6)
-    , m_notice(place<QWidget>(this, kNoticeName.data(), {}))
+    , m_notice(makeNotice(this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Parabolix"));
-    setFixedSize(twips(0, 0, 4620, 5040).size());
+    setWindowTitle(qString(window::kTitle));
+    setFixedSize(pixels({0, 0, window::kWidth, window::kHeight}).size());
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, kLightOrange);
-    colours.setColor(QPalette::WindowText, kNavy);
-    colours.setColor(QPalette::Text, kNavy);
+    colours.setColor(QPalette::Window, qColor(window::kBackground));
+    colours.setColor(QPalette::WindowText, qColor(window::kTextColour));
+    colours.setColor(QPalette::Text, qColor(window::kTextColour));
     setPalette(colours);
     setAutoFillBackground(true);
     setFont(dialogFont());
 
     // Labels lie on the window's surface, beneath every box and button.
-    for (QLabel* label : {Label7, Label6, Label5, Label4, Label3, Label1})
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         label->lower();
-
-    const std::array<std::pair<QLabel*, QLineEdit*>, 3> buddies{
-        {{Label5, Text1}, {Label6, Text2}, {Label7, Text3}}};
-    for (const auto& [label, box] : buddies) {
+    // A label that names a box gives a screen reader the box's name: its
+    // letter alone ("m", not "m =").
+    for (const window::Control& control : window::kControls) {
+        if (control.buddy.empty())
+            continue;
+        auto* label = findChild<QLabel*>(qString(control.name), Qt::FindDirectChildrenOnly);
+        auto* box = findChild<QLineEdit*>(qString(control.buddy), Qt::FindDirectChildrenOnly);
         label->setBuddy(box);
         box->setAccessibleName(label->text().section(QLatin1Char(' '), 0, 0));
     }
-    Text4->setAccessibleName(QStringLiteral("Wielomian"));
-    Text5->setAccessibleName(QStringLiteral("Układ równań"));
-    Text6->setAccessibleName(QStringLiteral("Wzory"));
 
-    const std::array<QWidget*, 8> tabChain{
-        Text1, Text2, Text3, Command1, Text4, Command2, Text5, Text6};
-    for (std::size_t i = 1; i < tabChain.size(); ++i)
-        setTabOrder(tabChain.at(i - 1), tabChain.at(i));
+    QWidget* previous = nullptr;
+    for (std::string_view name : window::kTabOrder) {
+        auto* next = findChild<QWidget*>(qString(name), Qt::FindDirectChildrenOnly);
+        if (previous != nullptr)
+            setTabOrder(previous, next);
+        previous = next;
+    }
 
     connect(Command1, &QPushButton::clicked, this, [this] {
         if (run([this] { solve(m_fields, m_setup.decimalSeparator); }))
@@ -220,6 +241,8 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
             announce(QString::fromUtf8(drawnNumbers(m_fields)));
     });
 
+    for (Field field : kAllFields)
+        m_fields.setText(field, initialText(field));
     run([this] { writeStartTexts(m_fields); });
     Text1->setFocus();
 }

@@ -4,6 +4,7 @@
 
 #include "chance.h"
 #include "number_text.h"
+#include "window_description.h"
 #include "widget_fields.h"
 
 #include <QWidget>

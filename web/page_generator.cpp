@@ -1,0 +1,171 @@
+// Writes the page's HTML (`page_generator html`) or the window's part of its
+// stylesheet (`page_generator css`) to standard output, from the window's
+// description, when the page is built. The site stays static: the window
+// shows, in its place and colours, before any script has run.
+#include "window_description.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using parabolix::window::Control;
+using parabolix::window::Kind;
+namespace window = parabolix::window;
+
+std::string escaped(std::string_view text)
+{
+    std::string result;
+    for (char c : text) {
+        switch (c) {
+        case '&': result += "&amp;"; break;
+        case '<': result += "&lt;"; break;
+        case '>': result += "&gt;"; break;
+        case '"': result += "&quot;"; break;
+        default: result += c;
+        }
+    }
+    return result;
+}
+
+std::string attribute(std::string_view name, std::string_view value)
+{
+    return value.empty() ? std::string() : " " + std::string(name) + "=\"" + escaped(value) + '"';
+}
+
+std::string element(const Control& control)
+{
+    const std::string id = attribute("id", control.name);
+    const std::string name = attribute("aria-label", control.accessibleName);
+    // A box keeps no text of an earlier visit: Firefox would put it back on a reload.
+    const std::string box = id + name + " autocomplete=\"off\"" + (control.readOnly ? " readonly" : "");
+    switch (control.kind) {
+    case Kind::Label:
+        return control.buddy.empty()
+            ? "<p" + id + ">" + escaped(control.caption) + "</p>"
+            : "<label" + id + attribute("for", control.buddy) + ">" + escaped(control.caption)
+                + "</label>";
+    case Kind::LineEdit:
+        return "<input" + box + (control.readOnly ? "" : " spellcheck=\"false\"") + ">";
+    case Kind::TextArea:
+        return "<textarea" + box + "></textarea>";
+    case Kind::Button:
+        return "<button" + id + " type=\"button\">" + escaped(control.caption) + "</button>";
+    }
+    return {};
+}
+
+// The controls in the order a screen reader reads the page: the captions
+// from the top down, then the boxes and buttons in the tab order, each box
+// after the label that names it.
+std::vector<Control> readingOrder()
+{
+    std::vector<Control> order;
+    for (const Control& control : window::kControls) {
+        if (control.kind == Kind::Label && control.buddy.empty())
+            order.push_back(control);
+    }
+    std::sort(order.begin(), order.end(),
+        [](const Control& above, const Control& below) { return above.rect.top < below.rect.top; });
+    for (std::string_view name : window::kTabOrder) {
+        for (const Control& control : window::kControls) {
+            if (control.buddy == name)
+                order.push_back(control);
+        }
+        order.push_back(*std::find_if(window::kControls.begin(), window::kControls.end(),
+            [name](const Control& control) { return control.name == name; }));
+    }
+    return order;
+}
+
+void writeHtml()
+{
+    const std::string title = escaped(window::kTitle);
+    std::cout << R"(<!DOCTYPE html>
+<html lang="pl">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'">
+<title>)" << title << R"(</title>
+<link rel="icon" href="icon-32.png" sizes="32x32">
+<link rel="manifest" href="manifest.webmanifest">
+<link rel="stylesheet" href="style.css">
+<script src="core.js" defer></script>
+<script src="page.js" defer></script>
+</head>
+<body>
+<main id="Form1">
+)";
+    for (const Control& control : readingOrder())
+        std::cout << element(control) << '\n';
+    std::cout << R"(<div id="notice" aria-live="polite"></div>
+</main>
+<dialog id="message" role="alertdialog" aria-labelledby="messageTitle" aria-describedby="messageText">
+<h1 id="messageTitle">)" << title << R"(</h1>
+<p id="messageText"></p>
+<form method="dialog"><button aria-describedby="messageText">OK</button></form>
+</dialog>
+</body>
+</html>
+)";
+}
+
+std::string colour(window::Colour colour)
+{
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return hex;
+}
+
+std::string twips(int value)
+{
+    return "calc(" + std::to_string(value) + " * var(--twip))";
+}
+
+void writeCss()
+{
+    // On a screen up to 460 pixels wide, a phone's held upright, the whole
+    // window grows to the screen's width, or its height where that is less.
+    std::cout << "\n/* The window's size, colours, font and controls, in twips */\n"
+              << ":root { --text: " << colour(window::kTextColour) << "; }\n"
+              << "@media (max-width: 460px) {\n  :root { --twip: min(calc(100vw / " << window::kWidth
+              << "), calc(100vh / " << window::kHeight << ")); }\n}\n"
+              << "#Form1 { width: " << twips(window::kWidth) << "; height: " << twips(window::kHeight)
+              << "; background: " << colour(window::kBackground) << "; color: var(--text); font: "
+              << twips(window::kFontSize);
+    for (std::string_view family : window::kFontFamilies)
+        std::cout << (family.find(' ') == std::string_view::npos ? " " + std::string(family)
+                                                                 : " \"" + std::string(family) + '"')
+                  << ',';
+    std::cout << " sans-serif; }\n";
+    for (const Control& control : window::kControls) {
+        std::cout << '#' << control.name << " { left: " << twips(control.rect.left)
+                  << "; top: " << twips(control.rect.top) << "; width: " << twips(control.rect.width)
+                  << "; height: " << twips(control.rect.height) << ';';
+        if (control.alignment != window::Alignment::Left)
+            std::cout << " text-align: "
+                      << (control.alignment == window::Alignment::Right ? "right" : "center") << ';';
+        std::cout << " }\n";
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string_view mode = argc == 2 ? argv[1] : "";
+    if (mode == "html")
+        writeHtml();
+    else if (mode == "css")
+        writeCss();
+    else {
+        std::cerr << "usage: page_generator html|css\n";
+        return 2;
+    }
+    return 0;
+}
