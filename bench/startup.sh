@@ -9,9 +9,8 @@ cd "$(dirname "$0")/.."
 
 rounds=${1:-21}
 bash scripts/setup.sh test # brings Xvfb and XDamage too
-PARABOLIX_BUILD_DIR=${PARABOLIX_BUILD_DIR:-build-release} bash scripts/build.sh \
-  -DCMAKE_BUILD_TYPE=Release -DPARABOLIX_BUILD_TESTS=OFF
-build_dir=${PARABOLIX_BUILD_DIR:-build-release}
+bash scripts/build.sh bench
+build_dir=build-bench
 
 export LANG=pl_PL.UTF-8 QT_QPA_PLATFORM=xcb
 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" bash -c '

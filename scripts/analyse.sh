@@ -3,10 +3,10 @@
 # .clang-tidy, then cppcheck. Any finding fails. Reads the compile database
 # of the build in build/, and makes that build first if there is none.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 
-build_dir=${PARABOLIX_BUILD_DIR:-build}
-[ -f "$build_dir/compile_commands.json" ] || bash scripts/build.sh -DPARABOLIX_WERROR=ON
+build_dir=build
+[ -f "$build_dir/compile_commands.json" ] || bash scripts/build.sh default -DPARABOLIX_WERROR=ON
 sources=(core/*.cpp ui/*.cpp tests/core/*.cpp tests/ui/*.cpp bench/*.cpp bench/startup/*.cpp)
 
 echo "== clang-tidy"

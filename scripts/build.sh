@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Configures and builds Parabolix in build/ (or $PARABOLIX_BUILD_DIR). Extra
-# arguments go to CMake's configure step; the tests and CI add
-# -DPARABOLIX_WERROR=ON, so that a newer compiler's new warning cannot stop a
-# user from running the program.
+# Configures and builds Parabolix with a preset of CMakePresets.json (default:
+# the program and its tests in build/). Extra arguments go to CMake's
+# configure step; scripts/test.sh adds -DPARABOLIX_WERROR=ON, so that a newer
+# compiler's new warning cannot stop a user from running the program.
+# Usage: build.sh [preset] [configure arguments]
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 
-build_dir=${PARABOLIX_BUILD_DIR:-build}
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build "$build_dir" --parallel "$(nproc)"
+preset=${1:-default}
+shift $(($# > 0))
+cmake --preset "$preset" "$@" >/dev/null
+cmake --build --preset "$preset"

@@ -4,16 +4,15 @@
 # default 60 each), static analysis, and the Debian package built, checked
 # with lintian, installed and started.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 
 fuzz_seconds=${1:-60}
 bash scripts/setup.sh check
 bash scripts/setup.sh package
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-PARABOLIX_BUILD_DIR=build-sanitize bash scripts/build.sh -DPARABOLIX_WERROR=ON \
-  -DPARABOLIX_SANITIZE=ON -DPARABOLIX_BUILD_BENCH=OFF
-ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)"
+bash scripts/build.sh sanitize
+ctest --preset sanitize --parallel "$(nproc)"
 
 echo "== fuzzing"
 bash scripts/fuzz.sh "$fuzz_seconds"

@@ -8,13 +8,12 @@
 #   bash scripts/in_wine10.sh build-windows/ui wine /tour/parabolix.exe
 # Usage: in_wine10.sh <folder> <command>...
 set -euo pipefail
-root=$(bash "$(dirname "$0")/wine10_root.sh")
 folder=$(realpath "$1")
 shift
-as_root=()
-((EUID == 0)) || as_root=(sudo)
+source "$(dirname "$0")/common.sh"
+root=$(bash scripts/wine10_root.sh)
 # The mounts live in a namespace of their own and end with it.
-"${as_root[@]}" unshare --mount --fork bash -c '
+as_root unshare --mount --fork bash -c '
   set -e
   mount -t proc proc "$1/proc"
   mount --rbind /dev "$1/dev"

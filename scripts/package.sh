@@ -3,16 +3,14 @@
 # Debian's hardening flags, the same bytes from the same commit, checks it
 # with lintian, and checks that it holds everything a desktop needs.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 source scripts/reproducible.sh
 
 bash scripts/setup.sh package
 build_dir=build-package
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARABOLIX_WERROR=ON \
-    -DPARABOLIX_BUILD_TESTS=OFF -DPARABOLIX_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)"
+  bash scripts/build.sh package
 rm -f "$build_dir"/parabolix_*.deb # a package of another version would be taken for this one
 (cd "$build_dir" && cpack -G DEB >/dev/null)
 package=$(ls "$build_dir"/parabolix_*.deb)

@@ -3,27 +3,25 @@
 # installed /usr/bin/parabolix under a virtual X server until its window
 # appears, and removes the package again unless it was installed before.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 
 package=$(ls "$PWD"/build-package/parabolix_*.deb)
-as_root=(); ((EUID == 0)) || as_root=(sudo)
-apt_get=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -q)
+apt_get=(as_root env DEBIAN_FRONTEND=noninteractive apt-get -y -q)
+start_display
 if ! dpkg-query -W -f='${Status}' parabolix 2>/dev/null | grep -q "install ok installed"; then
-  trap '"${apt_get[@]}" purge parabolix >/dev/null' EXIT
+  trap 'kill "$xvfb"; "${apt_get[@]}" purge parabolix >/dev/null' EXIT
 fi
 "${apt_get[@]}" install --reinstall "$package"
 
-xvfb-run --auto-servernum bash -c '
-  /usr/bin/parabolix & program=$!
-  for _ in $(seq 150); do
-    if xwininfo -name Parabolix >/dev/null 2>&1; then
-      echo "the installed parabolix opened its window"
-      kill "$program"
-      exit 0
-    fi
-    sleep 0.1
-  done
-  kill "$program" 2>/dev/null
-  echo "the installed parabolix showed no window" >&2
-  exit 1
-'
+/usr/bin/parabolix & program=$!
+for _ in $(seq 150); do
+  if xwininfo -name Parabolix >/dev/null 2>&1; then
+    echo "the installed parabolix opened its window"
+    kill "$program"
+    exit 0
+  fi
+  sleep 0.1
+done
+kill "$program" 2>/dev/null
+echo "the installed parabolix showed no window" >&2
+exit 1

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Parabolix and opens its window.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 
 # Over SSH, say, there is no screen to open the window on: Qt would abort.
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
@@ -12,4 +12,4 @@ fi
 
 bash scripts/setup.sh run
 bash scripts/build.sh
-exec "${PARABOLIX_BUILD_DIR:-build}/ui/parabolix"
+exec build/ui/parabolix

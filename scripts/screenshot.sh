@@ -6,7 +6,7 @@
 # docs/parabolix-web.png, and beside it parabolix-phone.png and
 # parabolix-contrast.png. Usage: screenshot.sh [windows|web] [output.png]
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 
 if [ "${1:-}" = web ]; then
   output=$(realpath -m "${2:-docs/parabolix-web.png}")
@@ -49,19 +49,16 @@ if [ "${1:-}" = windows ]; then
   program=(wine build-windows/ui/parabolix.exe)
 else
   output=${1:-docs/parabolix.png}
-  program=("${PARABOLIX_BUILD_DIR:-build}/ui/parabolix")
+  program=(build/ui/parabolix)
 fi
 
-xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" bash -c '
-  output=$1; shift
-  "$@" & program=$!
-  for _ in $(seq 300); do
-    if xwininfo -name Parabolix >/dev/null 2>&1; then break; fi
-    sleep 0.1
-  done
-  sleep 1 # let the first paint land
-  window=$(xwininfo -name Parabolix | awk "/Window id:/ {print \$4}")
-  import -window "$window" "$output"
-  kill "$program"
-' screenshot "$output" "${program[@]}"
+start_display
+"${program[@]}" & program=$!
+for _ in $(seq 300); do
+  if xwininfo -name Parabolix >/dev/null 2>&1; then break; fi
+  sleep 0.1
+done
+sleep 1 # let the first paint land
+import -window "$(xwininfo -name Parabolix | awk '/Window id:/ {print $4}')" "$output"
+kill "$program"
 echo "Wrote $output"

@@ -3,6 +3,7 @@
 # what is missing. Usage: setup.sh [run|test|check|package|screenshot|windows|web]
 # (default: run)
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 
 # Building and running: compiler, Qt, the window's font, and fast_float.
 packages=(
@@ -66,10 +67,7 @@ done
 
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  as_root=()
-  if ((EUID != 0)); then as_root=(sudo); fi
-  # Passed on the command line: sudo drops an exported variable.
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
     --no-install-recommends "${missing[@]}"
 fi

@@ -5,7 +5,7 @@
 # the page's tests in Debian's Chromium. `web.sh serve` builds and serves the
 # site at http://127.0.0.1:8000/ instead; `web.sh --no-tests` only builds.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 source scripts/reproducible.sh
 
 bash scripts/setup.sh web
@@ -23,10 +23,7 @@ cp web/package.json web/package-lock.json "$build_dir/npm/"
 # that today's node refuses). Optimised for speed: with exceptions emulated in
 # JavaScript, a size-optimised core reads a pasted megabyte five times slower,
 # for 2 KB less.
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARABOLIX_WERROR=ON \
-  -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
-  -DPARABOLIX_NODE_MODULES="$PWD/$build_dir/npm/node_modules" >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)"
+bash scripts/build.sh web
 echo "Built $build_dir/site: $(cd "$build_dir/site" && du -cb -- * | tail -n 1 | cut -f1) bytes in" \
      "$(find "$build_dir/site" -type f | wc -l) files"
 
@@ -34,4 +31,4 @@ case ${1:-} in
   serve) exec python3 web/serve.py "$build_dir/site" 8000 ;;
   --no-tests) exit 0 ;;
 esac
-ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)" --timeout 300
+ctest --preset web --parallel "$(nproc)" --timeout 300

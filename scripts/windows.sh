@@ -7,7 +7,7 @@
 # cross-built, under Wine on a virtual X server, and a screen reader's tour
 # under Wine 10 (scripts/wine10_root.sh).
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 source scripts/reproducible.sh
 
 bash scripts/setup.sh windows
@@ -19,11 +19,8 @@ tests=ON wine10_root=
 # The screen reader's tour runs under Wine 10, in a Debian 13 root of its own.
 [ $tests = OFF ] || wine10_root=$(bash scripts/wine10_root.sh)
 # Tests run under Wine as a user whose regional settings are Polish.
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARABOLIX_WERROR=ON \
-  -DPARABOLIX_BUILD_BENCH=OFF -DPARABOLIX_BUILD_TESTS=$tests -DPARABOLIX_WINE10_ROOT="$wine10_root" \
-  -DCMAKE_TOOLCHAIN_FILE=packaging/windows/mingw-w64.cmake \
-  -DCMAKE_PREFIX_PATH="$qt_prefix" -DCMAKE_CROSSCOMPILING_EMULATOR="env;LC_ALL=pl_PL.UTF-8;wine"
-cmake --build "$build_dir" --parallel "$(nproc)"
+bash scripts/build.sh windows -DPARABOLIX_BUILD_TESTS=$tests -DPARABOLIX_WINE10_ROOT="$wine10_root" \
+  -DCMAKE_PREFIX_PATH="$qt_prefix"
 rm -f "$build_dir"/Parabolix-*-win64* # a package of another version would be taken for this one
 (cd "$build_dir" && cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
 python3 packaging/normalise_zip.py "$build_dir"/Parabolix-*-win64.zip
@@ -35,12 +32,8 @@ echo "== Windows tests under Wine"
 # A private Wine prefix, with no Mono or Gecko to offer and no crash dialog to
 # wait on, and one Wine server for all the tests.
 export WINEPREFIX=$PWD/$build_dir/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$display_file" &
-xvfb=$!
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -f "$display_file"' EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$display_file")
+start_display
+trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
 mkdir -p "$WINEPREFIX"
 wineserver --persistent
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -50,4 +43,4 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 fi
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)" --timeout 120
+ctest --preset windows --parallel "$(nproc)" --timeout 120

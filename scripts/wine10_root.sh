@@ -6,31 +6,28 @@
 # it is; anything else is made afresh, with debootstrap, as root or through
 # sudo.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 
 suite=trixie
 packages=(wine wine64 libwine-dev xvfb)
 key=$( { echo "$suite"; printf '%s\n' "${packages[@]}"; cat scripts/wine10_root.sh; } | sha256sum | cut -c1-12)
-cache=${PARABOLIX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/parabolix}
-root=$cache/debian13-wine-$key
+root=$cache_dir/debian13-wine-$key
 if [ -f "$root/.complete" ]; then
   echo "$root"
   exit 0
 fi
 
 [ -x /usr/sbin/debootstrap ] || bash scripts/setup.sh windows >&2
-as_root=()
-((EUID == 0)) || as_root=(sudo)
 started=$SECONDS
 echo "== A Debian 13 root with Wine 10 in $root (about a minute)" >&2
-"${as_root[@]}" rm -rf "$cache"/debian13-wine-* # an older recipe's root too
-mkdir -p "$cache"
-"${as_root[@]}" debootstrap --variant=minbase "$suite" "$root" http://deb.debian.org/debian >&2
-"${as_root[@]}" chroot "$root" env DEBIAN_FRONTEND=noninteractive \
+as_root rm -rf "$cache_dir"/debian13-wine-* # an older recipe's root too
+mkdir -p "$cache_dir"
+as_root debootstrap --variant=minbase "$suite" "$root" http://deb.debian.org/debian >&2
+as_root chroot "$root" env DEBIAN_FRONTEND=noninteractive \
   apt-get install -y -q --no-install-recommends "${packages[@]}" >&2
 # The tour runs as a user of the root's own, with its files in /tour.
-"${as_root[@]}" chroot "$root" sh -c 'apt-get clean && rm -rf /var/lib/apt/lists/* &&
+as_root chroot "$root" sh -c 'apt-get clean && rm -rf /var/lib/apt/lists/* &&
   useradd --no-create-home tour && mkdir /tour' >&2
-"${as_root[@]}" touch "$root/.complete"
-echo "made in $((SECONDS - started)) s; $("${as_root[@]}" du -sh "$root" | cut -f1)" >&2
+as_root touch "$root/.complete"
+echo "made in $((SECONDS - started)) s; $(as_root du -sh "$root" | cut -f1)" >&2
 echo "$root"
