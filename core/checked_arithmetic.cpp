@@ -1,4 +1,4 @@
-#include "runtime.h"
+#include "checked_arithmetic.h"
 
 #include "errors.h"
 
@@ -26,11 +26,6 @@ Int narrowOrOverflow(auto value)
 }
 
 } // namespace
-
-std::string lineBreak()
-{
-    return {static_cast<char>(13), static_cast<char>(10)};
-}
 
 double add(double left, double right)
 {

@@ -1,14 +1,10 @@
-// The small services every riddle operation leans on: the line break, double
-// arithmetic that refuses to overflow silently, and 16-bit integers.
+// Arithmetic that refuses to overflow silently: on doubles, and on the 16-bit
+// integers of the draw.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace parabolix {
-
-// The two characters CR (13) and LF (10) that end every line the program writes.
-[[nodiscard]] std::string lineBreak();
 
 // IEEE 754 double arithmetic on finite operands. Each raises OverflowError
 // when the result lies beyond the range of a double.

@@ -1,27 +1,12 @@
+#include "checked_arithmetic.h"
 #include "number_text.h"
 #include "riddle.h"
-#include "runtime.h"
 #include "texts.h"
 
 #include <cmath>
 #include <string>
 
 namespace parabolix {
-
-namespace texts {
-
-std::string systemOfEquations(std::string_view m, std::string_view n, std::string_view p)
-{
-    const std::string br = lineBreak();
-    std::string text = "Liczby a,b,c są rozwiązaniami ukladu równań:"; // sic, see form1.cpp
-    text += br;
-    text.append("a+b+c = ").append(m).append(br);
-    text.append("4a+2b+c = ").append(n).append(br);
-    text.append("9a+3b+c = ").append(p).append(br);
-    return text;
-}
-
-} // namespace texts
 
 namespace {
 
@@ -37,16 +22,6 @@ std::int16_t drawNumber(RandomGenerator& generator)
 }
 
 } // namespace
-
-void writeStartTexts(RiddleFields& fields)
-{
-    fields.setText(Field::Text5, texts::systemOfEquations("m", "n", "p"));
-    const std::string br = lineBreak();
-    std::string formulas;
-    for (std::string_view formula : {texts::kFormulaA, texts::kFormulaB, texts::kFormulaC})
-        formulas.append(formula).append(br);
-    fields.setText(Field::Text6, formulas);
-}
 
 void draw(RiddleFields& fields, RandomGenerator& generator, const Clock& clock)
 {

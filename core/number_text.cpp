@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -173,12 +174,9 @@ double textToNumber(std::string_view text, const DecimalSeparator& separator)
 
 std::string doubleToText(double value, const DecimalSeparator& separator)
 {
+    assert(std::isfinite(value)); // the checked arithmetic gives nothing else
     if (value == 0.0)
         return "0";
-    if (std::isnan(value))
-        return "NaN";
-    if (std::isinf(value))
-        return value < 0 ? "-Infinity" : "Infinity";
 
     // Fifteen significant digits, correctly rounded, as d.dddddddddddddde±x.
     // The C library writes them the same on every platform, but with the

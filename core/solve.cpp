@@ -1,6 +1,6 @@
+#include "checked_arithmetic.h"
 #include "number_text.h"
 #include "riddle.h"
-#include "runtime.h"
 #include "texts.h"
 
 #include <cmath>
@@ -79,7 +79,7 @@ void solve(RiddleFields& fields, const DecimalSeparator& separator)
     const double p = textToNumber(fields.text(Field::Text3), separator);
     const auto [a, b, c] = fitParabola(m, n, p);
 
-    const std::string br = lineBreak();
+    const std::string_view br = texts::kLineBreak;
     std::string formulas;
     for (const auto& [formula, value] : {std::pair{texts::kFormulaA, a},
              std::pair{texts::kFormulaB, b}, std::pair{texts::kFormulaC, c}})

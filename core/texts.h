@@ -6,6 +6,9 @@
 
 namespace parabolix::texts {
 
+// CR and LF, which end every line the program writes.
+inline constexpr std::string_view kLineBreak = "\r\n";
+
 inline constexpr std::string_view kFormulaA = "a=0,5p-n+0,5m";
 inline constexpr std::string_view kFormulaB = "b=4n-2,5m-1,5p";
 inline constexpr std::string_view kFormulaC = "c=3m-3n+p";
