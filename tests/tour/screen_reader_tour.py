@@ -244,6 +244,7 @@ class Window(Face):
 class Page(Window):
     """The page in Debian's Chromium as an app, in Polish, with its
     accessibility on and nothing of its own to say; Orca hearing it."""
+    opened = Face.opened  # a browser's window is the browser's to place
     def command(self, home, site):
         os.makedirs(f"{home}/chromium/Default")
         with open(f"{home}/chromium/Default/Preferences", "w") as preferences:
