@@ -100,10 +100,9 @@ TEST(Form1, ShowsTheWindowsDescription)
         EXPECT_EQ(widget->palette().color(QPalette::Window), colour(window::kBackground));
         EXPECT_NE(widget->property("maxLength"), QVariant(32767));
     }
-    std::vector<std::string> names;
-    for (QLineEdit* box : {window.form.Text1, window.form.Text2, window.form.Text3})
-        names.push_back(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name).toStdString());
-    EXPECT_EQ(names, (std::vector<std::string>{"m", "n", "p"}));
+    for (const auto& [box, name] : {std::pair{window.form.Text1, "m"}, {window.form.Text2, "n"},
+             {window.form.Text3, "p"}})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name).toStdString(), name);
     FieldRecord expected;
     writeStartTexts(expected);
     const WidgetFields shown(window.form.Text1, window.form.Text2, window.form.Text3,
