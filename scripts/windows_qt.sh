@@ -5,7 +5,7 @@
 # and toolchain is reused as it is; anything else is built afresh (about twenty
 # minutes on two cores). Needs the packages of `setup.sh windows`.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 repo=$PWD
 
 # The Qt source is the revision of Debian's host Qt tools, which must match it
@@ -52,21 +52,20 @@ options=(
 key=$( { echo "$qt_debian_version"; printf '%s\n' "${options[@]}"; cat "$toolchain" "$repo/scripts/windows_qt.sh"
          dpkg-query -W -f='${Version}\n' googletest g++-mingw-w64-x86-64-posix; } |
        sha256sum | cut -c1-12)
-cache=${PARABOLIX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/parabolix}
-prefix=$cache/qt-$qt_version-mingw-static-$key
+prefix=$cache_dir/qt-$qt_version-mingw-static-$key
 if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
 fi
 
-work=$cache/work-$key
+work=$cache_dir/work-$key
 rm -rf "$work" "$prefix"
 mkdir -p "$work"
 started=$SECONDS
 
 # The source comes from Debian's archive through an apt configuration of our
 # own, which adds the source index without touching the machine's /etc/apt.
-apt_dir=$cache/apt
+apt_dir=$cache_dir/apt
 mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
 cat >"$apt_dir/sources.list" <<'EOF'
 deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main

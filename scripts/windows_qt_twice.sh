@@ -9,7 +9,7 @@
 # after any change to windows_qt.sh, its options or the toolchain file.
 # Needs root (it makes the user) and the packages of `setup.sh windows`.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 repo=$PWD
 ((EUID == 0)) || { echo "windows_qt_twice.sh: run me as root (sudo)" >&2; exit 2; }
 bash scripts/setup.sh windows
@@ -95,11 +95,10 @@ for file in $differing; do
   echo "   $file: names its folder"
 done
 # Root's own windows.sh need not build the same Qt a third time.
-cache=${PARABOLIX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/parabolix}
 built=$(echo "$work"/first-cache/qt-*)
-if [ ! -e "$cache/$(basename "$built")" ]; then
-  mkdir -p "$cache"
-  mv "$built" "$cache/"
+if [ ! -e "$cache_dir/$(basename "$built")" ]; then
+  mkdir -p "$cache_dir"
+  mv "$built" "$cache_dir/"
 fi
 trap - EXIT
 rm -rf "$work" "$home/qt-twice"
