@@ -175,7 +175,7 @@ void chooseFontEngine()
 void showErrorBox(QWidget* parent, const QString& message)
 {
     QMessageBox box(
-        QMessageBox::Critical, QStringLiteral("Parabolix"), message, QMessageBox::Ok, parent);
+        QMessageBox::Critical, qString(window::kTitle), message, QMessageBox::Ok, parent);
     box.exec();
 }
 

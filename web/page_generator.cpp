@@ -1,6 +1,7 @@
-// Writes the page's HTML (`page_generator html`) or the window's part of its
-// stylesheet (`page_generator css`) to standard output, from the window's
-// description, when the page is built. The site stays static: the window
+// Writes the page's HTML (`page_generator html`), the window's part of its
+// stylesheet (`page_generator css`) or its web app manifest (`page_generator
+// manifest`) to standard output, from the window's description, when the page
+// is built. The site stays static: the window
 // shows, in its place and colours, before any script has run.
 #include "window_description.h"
 
@@ -154,6 +155,29 @@ void writeCss()
     }
 }
 
+// What a browser needs to install the page as an app: its name and colours
+// are the window's.
+void writeManifest()
+{
+    const std::string title = escaped(window::kTitle);
+    std::cout << R"({
+  "name": ")" << title << R"(",
+  "short_name": ")" << title << R"(",
+  "description": "Parabola y = ax^2+bx+c przez trzy punkty",
+  "lang": "pl",
+  "start_url": "./",
+  "scope": "./",
+  "display": "standalone",
+  "background_color": ")" << colour(window::kBackground) << R"(",
+  "theme_color": ")" << colour(window::kBackground) << R"(",
+  "icons": [
+    { "src": "icon-32.png", "sizes": "32x32", "type": "image/png" },
+    { "src": "icon-256.png", "sizes": "256x256", "type": "image/png", "purpose": "any" }
+  ]
+}
+)";
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -163,8 +187,10 @@ int main(int argc, char** argv)
         writeHtml();
     else if (mode == "css")
         writeCss();
+    else if (mode == "manifest")
+        writeManifest();
     else {
-        std::cerr << "usage: page_generator html|css\n";
+        std::cerr << "usage: page_generator html|css|manifest\n";
         return 2;
     }
     return 0;
