@@ -56,8 +56,9 @@ private:
     std::array<std::string, kAllFields.size()> m_texts;
 };
 
-// Writes the system of equations in letters to Text5, then the formulas in
-// letters to Text6: what the window shows before its first click.
+// Writes what the window shows before its first click: each field's
+// initialText(), then the system of equations in letters to Text5 and the
+// formulas in letters to Text6.
 void writeStartTexts(RiddleFields& fields);
 
 // Reads m, n and p from Text1..Text3 with the user's decimal separator,

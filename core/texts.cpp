@@ -22,6 +22,8 @@ std::string systemOfEquations(std::string_view m, std::string_view n, std::strin
 
 void writeStartTexts(RiddleFields& fields)
 {
+    for (Field field : kAllFields)
+        fields.setText(field, initialText(field));
     fields.setText(Field::Text5, texts::systemOfEquations("m", "n", "p"));
     const std::string_view br = texts::kLineBreak;
     std::string formulas;

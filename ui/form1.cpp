@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <algorithm>
 #include <limits>
 #include <mutex>
 
@@ -24,11 +23,6 @@ constexpr QRect pixels(window::Twips rect)
     constexpr int perPixel = window::kTwipsPerPixel;
     return {rect.left / perPixel, rect.top / perPixel, rect.width / perPixel,
         rect.height / perPixel};
-}
-
-QString qString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QColor qColor(window::Colour colour)
@@ -53,7 +47,7 @@ QFont dialogFont()
     QFont font;
     QStringList families;
     for (std::string_view family : window::kFontFamilies)
-        families.append(qString(family));
+        families.append(fromUtf8(family));
 #ifndef Q_OS_WIN
     families.removeFirst();
 #endif
@@ -90,10 +84,10 @@ Widget* place(QWidget* parent, const window::Control& control)
 {
     installAccessibleInterfaces();
     auto* widget = new Widget(parent);
-    widget->setObjectName(qString(control.name));
+    widget->setObjectName(fromUtf8(control.name));
     widget->setGeometry(pixels(control.rect));
     if (!control.accessibleName.empty())
-        widget->setAccessibleName(qString(control.accessibleName));
+        widget->setAccessibleName(fromUtf8(control.accessibleName));
     return widget;
 }
 
@@ -147,7 +141,7 @@ QPlainTextEdit* makeTextArea(QWidget* parent, const window::Control& control)
 QPushButton* makeButton(QWidget* parent, const window::Control& control)
 {
     auto* button = place<QPushButton>(parent, control);
-    button->setText(qString(control.caption));
+    button->setText(fromUtf8(control.caption));
     return button;
 }
 
@@ -155,7 +149,7 @@ QLabel* makeLabel(QWidget* parent, const window::Control& control)
 {
     auto* label = place<QLabel>(parent, control);
     label->setTextFormat(Qt::PlainText);
-    label->setText(qString(control.caption));
+    label->setText(fromUtf8(control.caption));
     label->setWordWrap(true);
     label->setAlignment(qAlignment(control.alignment) | Qt::AlignTop);
     return label;
@@ -175,7 +169,7 @@ void chooseFontEngine()
 void showErrorBox(QWidget* parent, const QString& message)
 {
     QMessageBox box(
-        QMessageBox::Critical, qString(window::kTitle), message, QMessageBox::Ok, parent);
+        QMessageBox::Critical, fromUtf8(window::kTitle), message, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -200,7 +194,7 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
     , m_notice(makeNotice(this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(qString(window::kTitle));
+    setWindowTitle(fromUtf8(window::kTitle));
     setFixedSize(pixels({0, 0, window::kWidth, window::kHeight}).size());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, qColor(window::kBackground));
@@ -218,15 +212,15 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
     for (const window::Control& control : window::kControls) {
         if (control.buddy.empty())
             continue;
-        auto* label = findChild<QLabel*>(qString(control.name), Qt::FindDirectChildrenOnly);
-        auto* box = findChild<QLineEdit*>(qString(control.buddy), Qt::FindDirectChildrenOnly);
+        auto* label = findChild<QLabel*>(fromUtf8(control.name), Qt::FindDirectChildrenOnly);
+        auto* box = findChild<QLineEdit*>(fromUtf8(control.buddy), Qt::FindDirectChildrenOnly);
         label->setBuddy(box);
         box->setAccessibleName(label->text().section(QLatin1Char(' '), 0, 0));
     }
 
     QWidget* previous = nullptr;
     for (std::string_view name : window::kTabOrder) {
-        auto* next = findChild<QWidget*>(qString(name), Qt::FindDirectChildrenOnly);
+        auto* next = findChild<QWidget*>(fromUtf8(name), Qt::FindDirectChildrenOnly);
         if (previous != nullptr)
             setTabOrder(previous, next);
         previous = next;
@@ -241,8 +235,6 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
             announce(QString::fromUtf8(drawnNumbers(m_fields)));
     });
 
-    for (Field field : kAllFields)
-        m_fields.setText(field, initialText(field));
     run([this] { writeStartTexts(m_fields); });
     Text1->setFocus();
 }

@@ -14,12 +14,12 @@ std::size_t indexOf(Field field)
     return static_cast<std::size_t>(field);
 }
 
+} // namespace
+
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-} // namespace
 
 WidgetFields::WidgetFields(QLineEdit* text1, QLineEdit* text2, QLineEdit* text3, QLineEdit* text4,
     QPlainTextEdit* text5, QPlainTextEdit* text6)

@@ -3,10 +3,15 @@
 
 #include "riddle.h"
 
+#include <QString>
+
 class QLineEdit;
 class QPlainTextEdit;
 
 namespace parabolix::ui {
+
+// The UTF-8 text of the core as Qt's string.
+[[nodiscard]] QString fromUtf8(std::string_view text);
 
 // Gets and sets the text of Text1..Text4 (single-line boxes) and Text5 and
 // Text6 (multi-line boxes). Texts cross as UTF-8. A multi-line box shows each

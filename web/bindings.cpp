@@ -61,14 +61,10 @@ const char* run(const std::function<void()>& operation)
 
 extern "C" {
 
-// Writes the boxes' texts as the window is created, then the start texts.
+// Writes the start texts into the page's boxes.
 EMSCRIPTEN_KEEPALIVE const char* parabolix_start()
 {
-    return run([] {
-        for (Field field : kAllFields)
-            fields.setText(field, initialText(field));
-        writeStartTexts(fields);
-    });
+    return run([] { writeStartTexts(fields); });
 }
 
 // Solves with the browser's decimal separator, whatever the page found.
