@@ -1,10 +1,10 @@
 """The program as a blind pupil meets it, driven from the keyboard in Xvfb,
-in each of its three faces: Orca on X11 and a private D-Bus session hearing
-the window, or with --page the page in Debian's Chromium (Orca writes what it
-would speak to its debug file, here a pseudo-terminal); or with --windows, a
-UI Automation client hearing the Windows program under Wine 10. Prints a line
-per check and 'N passed, N failed'. Usage: screen_reader_tour.py
-<program> | --page <site folder> | --windows <parabolix.exe> <uia_listener.exe>"""
+in each of its faces: Orca on X11 and a private D-Bus session hearing the
+window, or with --page or --firefox the page in Debian's Chromium or Firefox
+ESR (Orca writes what it would speak to its debug file, here a pseudo-terminal);
+or with --windows, a UI Automation client hearing the Windows program under
+Wine 10. Prints a line per check and 'N passed, N failed'. Usage:
+screen_reader_tour.py <program> | --page|--firefox <site> | --windows <parabolix.exe> <uia_listener.exe>"""
 
 import json
 import os
@@ -25,16 +25,11 @@ from Xlib.ext import xtest
 sys.path[:0] = [os.path.join(os.path.dirname(__file__), "../../web"),
                 os.path.join(os.path.dirname(__file__), "../web")]
 import browsers  # noqa: E402
+from browsers import check, wait_for  # noqa: E402
 import serve  # noqa: E402
 
-checks = {"passed": 0, "failed": 0}
 spoken = []
 arrived = threading.Condition()
-
-
-def check(name, ok, detail=""):
-    checks["passed" if ok else "failed"] += 1
-    print(f"{'ok  ' if ok else 'FAIL'} {name}" + (f": {detail}" if not ok else ""), flush=True)
 
 
 def listen(terminal, utterance=r"SPEECH OUTPUT: '(.*)' ?{'"):
@@ -45,7 +40,7 @@ def listen(terminal, utterance=r"SPEECH OUTPUT: '(.*)' ?{'"):
             *lines, pending = (pending + chunk).split(b"\n")
             for line in lines:
                 if found := re.search(utterance, line.decode(errors="replace")):
-                    if found[1] not in ("tab ", "space ", "escape "):
+                    if found[1] not in ("tab ", "space ", "escape ", "left shift "):
                         with arrived:
                             spoken.append(found[1])
                             arrived.notify_all()
@@ -63,15 +58,6 @@ def speech_until(start, last, what):
                 raise TimeoutError(f"never heard {what}; heard {spoken[start:]}")
 
 
-def wait_for(find, what):
-    deadline = time.monotonic() + 90
-    while not (found := find()):
-        if time.monotonic() > deadline:
-            raise TimeoutError(f"gave up waiting for {what}")
-        time.sleep(0.1)
-    return found
-
-
 NUMBER = r"(10[01]|[1-9][0-9]?)"
 DRAWN = f"m = {NUMBER}, n = {NUMBER}, p = {NUMBER}"
 OVERFLOW = "Przepełnienie: liczba jest zbyt duża."
@@ -81,13 +67,15 @@ WINDOW = r'Window "Parabolix": .*'  # and its controls; their names are the wind
 
 class Step(typing.NamedTuple):
     """What the user does (keys, or <a face's action>), and the patterns of
-    what each face must say then, in order; @m, @n and @p stand for the
-    numbers the last draw announced, which must be the numbers in the boxes."""
+    what each face must say then, in order (Firefox as Chromium, unless it
+    says otherwise); @m, @n and @p stand for the numbers the last draw
+    announced, which must be the numbers in the boxes."""
     action: str
     keys: list
     window: list = []
     page: list = []
     windows: list = []
+    firefox: list = None
 
 
 STEPS = [
@@ -108,7 +96,7 @@ STEPS = [
          page=["Wyznacz trzy liczby m, n, p push button."], windows=['Button "Wyznacz trzy liczby m, n, p"']),
     Step("space on the draw", ["space"], window=[f"notification {DRAWN}."], page=[DRAWN],
          windows=[NOTIFIED.format(DRAWN)]),
-    Step("Tab past the texts to m", ["Tab"] * 3, window=["m = text.", r"@m selected\."],
+    Step("Tab past the texts to m", ["Tab", "Tab", "<round>"], window=["m = text.", r"@m selected\."],
          page=[r"m = entry @m selected\."], windows=['Edit "Układ równań"', 'Edit "Wzory"', 'Edit "m"']),
     # No UI Automation route of Wine's gives a box's text: the listener
     # hears what is copied.
@@ -121,13 +109,15 @@ STEPS = [
     Step("p copied", ["<copy>"], windows=["copied @p"]),
     Step("4 typed, Tab to oblicz and space", ["4", "Tab", "space"], window=[r"notification 0,5x\^2-0,5x\+1\."],
          page=[r"0,5x\^2-0,5x\+1"], windows=[NOTIFIED.format(r"0,5x\^2-0,5x\+1")]),
-    Step("Tab round to m", ["Tab"] * 5, window=["m = text.", r"1 selected\."], page=[r"m = entry 1 selected\."],
+    Step("Tab round to m", ["Tab"] * 4 + ["<round>"], window=["m = text.", r"1 selected\."],
+         page=[r"m = entry 1 selected\."],
          windows=['Edit "m"']),
     Step("1e400 typed, Tab to oblicz and space", ["1", "e", "4", "0", "0", "Tab", "Tab", "Tab", "space"],
          window=["alert Parabolix.", OVERFLOW], page=["alert Parabolix.", f"Parabolix {OVERFLOW}"],
+         firefox=["OK push button.", OVERFLOW],
          windows=[re.escape(f'Window "Parabolix": Image "" / Text "{OVERFLOW}" / Group "" / Button "OK"')]),
     Step("the message closed", ["<close_message>", "<focus>"], window=["oblicz push button."],
-         page=[r"0,5x\^2-0,5x\+1"], windows=['Button "oblicz"']),
+         page=[r"0,5x\^2-0,5x\+1"], windows=['Button "oblicz"'], firefox=["oblicz push button."]),
     # The last draw waits on every answer before the end.
     Step("Tab to the draw and space", ["Tab", "Tab", "space"], window=[f"notification {DRAWN}."], page=[DRAWN],
          windows=[NOTIFIED.format(DRAWN)]),
@@ -174,7 +164,8 @@ class Face:
         def shown(w):
             try:
                 title = w.get_full_property(self.dpy.intern_atom("_NET_WM_NAME"), 0)
-                return ("Parabolix" in (w.get_wm_name(), title and title.value.decode())
+                names = (w.get_wm_name(), title and title.value.decode())  # Firefox adds its own name
+                return (any(name and name.startswith("Parabolix") for name in names)
                         and w.get_attributes().map_state == X.IsViewable)
             except error.BadWindow:  # gone since the list was made
                 return False
@@ -195,6 +186,10 @@ class Face:
 
     def opened(self):
         pass
+
+    def round(self):
+        """From the last box to the first."""
+        self.press("Tab")
 
     def focus(self):
         self.window.set_input_focus(X.RevertToParent, X.CurrentTime)
@@ -223,8 +218,9 @@ class Window(Face):
         env = {k: v for k, v in os.environ.items() if k not in ("LC_ALL", "LC_NUMERIC")}
         env.update(HOME=home, XDG_CONFIG_HOME=f"{home}/config", XDG_DATA_HOME=f"{home}/data")
         self.reader = orca(home, env)
-        env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="pl_PL.UTF-8",
-                   LANGUAGE="pl", LSAN_OPTIONS=f"suppressions={os.path.dirname(__file__)}/leaks.supp")
+        env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", GNOME_ACCESSIBILITY="1",  # Firefox's
+                   LANG="pl_PL.UTF-8", LANGUAGE="pl",
+                   LSAN_OPTIONS=f"suppressions={os.path.dirname(__file__)}/leaks.supp")
         super().__init__(subprocess.Popen(self.command(home, *program), env=env, stdout=subprocess.DEVNULL,
                                           stderr=subprocess.DEVNULL))
 
@@ -252,6 +248,24 @@ class Page(Window):
 
     def finish(self):
         pass
+
+
+class Firefox(Page):
+    """The page in Firefox ESR, full screen in a profile of its own. A Tab
+    from the last box leaves the page for the browser's own controls: the
+    way round to the first box goes back through the page."""
+    def command(self, home, site):
+        prefs = {"intl.accept_languages": "pl", "browser.aboutwelcome.enabled": False,
+                 "browser.startup.homepage_override.mstone": "ignore",
+                 "datareporting.policy.dataSubmissionEnabled": False}
+        os.makedirs(f"{home}/firefox")
+        with open(f"{home}/firefox/user.js", "w") as file:
+            file.writelines(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n" for name, value in prefs.items())
+        return ["/usr/bin/firefox-esr", "--no-remote", "--profile", f"{home}/firefox", "--kiosk",
+                f"http://127.0.0.1:{serve.start(site).server_port}/"]
+
+    def round(self):
+        self.press(*["Shift_L+Tab"] * 7)
 
 
 class Windows(Face):
@@ -283,8 +297,8 @@ def tour(face, name):
     drawn = {}
     start = 0  # the page speaks as it loads, before the first key
     for step in STEPS:
-        expected = [re.sub("@([mnp])", lambda letter: drawn.get(letter[1], "?"), pattern)
-                    for pattern in getattr(step, name)]
+        words = step.page if getattr(step, name) is None else getattr(step, name)
+        expected = [re.sub("@([mnp])", lambda letter: drawn.get(letter[1], "?"), pattern) for pattern in words]
         for key in step.keys:
             getattr(face, key[1:-1])() if key.startswith("<") else face.press(key)
         if not expected:
@@ -298,19 +312,17 @@ def tour(face, name):
 
 
 def main(args):
-    name = {"--page": "page", "--windows": "windows"}.get(args[0], "window")
+    name = args.pop(0)[2:] if args[0] in ("--page", "--firefox", "--windows") else "window"
     face = None
     try:
-        face = {"window": Window, "page": Page, "windows": Windows}[name](
-            tempfile.mkdtemp(), *(args if name == "window" else args[1:]))
+        face = {"window": Window, "page": Page, "firefox": Firefox, "windows": Windows}[name](tempfile.mkdtemp(), *args)
         tour(face, name)
     except TimeoutError as error:
         check("the screen reader says what the steps above wait for", False, str(error))
     finally:
         if face:
             face.end()
-    print(f"{checks['passed']} passed, {checks['failed']} failed")
-    return 1 if checks["failed"] else 0
+    return browsers.tally()
 
 
 if __name__ == "__main__":

@@ -4,7 +4,8 @@ Blink (Chromium, over chromedriver), Gecko (Firefox ESR, over the WebDriver
 BiDi it speaks itself) and WebKit (WebKitGTK's MiniBrowser, over
 WebKitWebDriver, on the X display in $DISPLAY). Each opens a page in a given
 language; js gives an expression's value, run runs statements, and both know
-$(id) for document.getElementById(id); each performs WebDriver's actions."""
+$(id) for document.getElementById(id); each performs WebDriver's actions.
+With them, the named checks that the page's tests and the tours print."""
 
 import json
 import os
@@ -24,6 +25,32 @@ from selenium.webdriver.chrome.service import Service
 CHROMIUM_FLAGS = ("--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
                   "--disable-component-update", "--disable-sync")
 KEYS = {"Escape": "\ue00c", "Control": "\ue009"}
+counts = {"passed": 0, "failed": 0}
+
+
+def check(name, ok, detail=""):
+    counts["passed" if ok else "failed"] += 1
+    print(f"{'ok  ' if ok else 'FAIL'} {name}" + ("" if ok else f": {detail}"), flush=True)
+
+
+def same(name, got, expected):
+    check(name, got == expected, f"got {got!r}, expected {expected!r}")
+
+
+def tally():
+    """Prints the counts; the status for the process to end with."""
+    print(f"{counts['passed']} passed, {counts['failed']} failed")
+    return 1 if counts["failed"] else 0
+
+
+def wait_for(find, what):
+    """The value of find() once it is truthy."""
+    deadline = time.monotonic() + 90
+    while not (found := find()):
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"gave up waiting for {what}")
+        time.sleep(0.05)
+    return found
 
 
 # The page's errors are collected from the moment the test looks.
@@ -46,13 +73,7 @@ class Browser:
         self.wait(f"{frame}.performance.getEntriesByName('parabolix-ready').length")
 
     def wait(self, expression):
-        """The value of `expression` once it is truthy."""
-        deadline = time.monotonic() + 60
-        while not (value := self.js(expression)):
-            if time.monotonic() > deadline:
-                raise TimeoutError(f"gave up waiting for {expression}")
-            time.sleep(0.05)
-        return value
+        return wait_for(lambda: self.js(expression), expression)
 
     def act(self, kind, actions, parameters=None):
         self.perform({"type": kind, "id": str(parameters), "actions": actions,
