@@ -1,8 +1,7 @@
 // What a Windows screen reader hears from parabolix.exe through UI Automation,
-// one line at a time: the window, each control's kind and name; each focus
-// change (a window taking the focus, such as a message, is read whole); and
-// each text copied, since Wine 10's UI Automation gives no box's value. Runs
-// until stopped; the window must open within a minute. Usage: uia_listener.exe
+// one line at a time: the window, each control's kind and name; then each
+// focus change (a window taking the focus, such as a message, is read whole).
+// Runs until stopped; the window must open within a minute. Usage: uia_listener.exe
 #include <cstdio>
 #include <fcntl.h>
 #include <initguid.h>
@@ -75,16 +74,6 @@ struct FocusListener : IUIAutomationFocusChangedEventHandler {
     }
 };
 
-LRESULT CALLBACK onClipboard(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_CLIPBOARDUPDATE && OpenClipboard(window)) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
-            say(L"copied " + std::wstring(static_cast<const wchar_t*>(GlobalLock(data))));
-        CloseClipboard();
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
 } // namespace
 
 int main()
@@ -102,12 +91,6 @@ int main()
     if (!window || !listener.uia || FAILED(listener.uia->ElementFromHandle(window, &form)))
         return 1; // and the tour hears nothing
     listener.uia->AddFocusChangedEventHandler(nullptr, &listener);
-    WNDCLASSW kind{};
-    kind.lpfnWndProc = onClipboard;
-    kind.lpszClassName = L"clipboard listener";
-    RegisterClassW(&kind);
-    AddClipboardFormatListener(CreateWindowW(
-        kind.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
     say(whole(listener.uia, form)); // listening from here on
     for (MSG message; GetMessageW(&message, nullptr, 0, 0) > 0;)
         DispatchMessageW(&message);
