@@ -10,7 +10,6 @@ With them, the named checks that the page's tests and the tours print."""
 import json
 import os
 import re
-import socket
 import subprocess
 import tempfile
 import threading
@@ -19,6 +18,7 @@ import time
 import websocket
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.webkitgtk.service import Service as WebKitService
 
 # What Debian's Chromium needs on a machine with no other network and, as
 # root, no sandbox.
@@ -124,7 +124,7 @@ class Classic(Browser):
     def quit(self):
         self.driver.quit()
         if self.service:
-            self.service.terminate()
+            self.service.stop()
 
 
 class Firefox(Browser):
@@ -195,16 +195,12 @@ def webkit(locale, url):
         name, folder = locale.replace("-", "_"), tempfile.mkdtemp()
         subprocess.run(["localedef", "-i", name, "-f", "UTF-8", f"{folder}/{name}.UTF-8"], check=True)
         environment.update(LOCPATH=folder, LC_ALL=f"{name}.UTF-8")
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        port = probe.getsockname()[1]
-    service = subprocess.Popen(["/usr/bin/WebKitWebDriver", f"--port={port}"], env=environment)
-    while socket.socket().connect_ex(("127.0.0.1", port)):
-        time.sleep(0.05)  # until the driver listens
+    service = WebKitService("/usr/bin/WebKitWebDriver", env=environment)
+    service.start()  # on a free port, once it listens
     options = webdriver.WebKitGTKOptions()
     options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
     options.add_argument("--automation")
-    return Classic(webdriver.Remote(f"http://127.0.0.1:{port}", options=options), url, service)
+    return Classic(webdriver.Remote(service.service_url, options=options), url, service)
 
 
 ENGINES = {"chromium": chromium, "firefox": Firefox, "webkit": webkit}
