@@ -85,6 +85,8 @@ struct ToNumberRow {
     double value; // kOverflow: raises OverflowError
 };
 
+// Signs, separators, blanks and exponents in general are the fuzz target's to
+// check, against strtod; here are the texts it seldom or never makes.
 class TextToNumberTable : public ::testing::TestWithParam<ToNumberRow> { };
 
 TEST_P(TextToNumberTable, ReadsTheNumberAtTheStart)
@@ -97,18 +99,10 @@ TEST_P(TextToNumberTable, ReadsTheNumberAtTheStart)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTable,
-    ::testing::Values(ToNumberRow{"PlusSign", "+7", ",", 7},
-        ToNumberRow{"TwoSignsAreNoNumber", "--5", ",", 0},
-        ToNumberRow{"CommaUnderPeriodSettingsEndsTheNumber", "2,5", ".", 2},
-        ToNumberRow{"SecondSeparatorEndsTheNumber", "1,2,3", ",", 1.2},
-        ToNumberRow{"LeadingSeparator", ",5", ",", 0.5},
+    ::testing::Values(
         ToNumberRow{"ThousandsWithNarrowNoBreakSpace", "10" + kNarrow + "000", ",", 10000},
-        ToNumberRow{"BlanksAroundSignAndSeparator", " \t- 12 , 5", ",", -12.5},
         ToNumberRow{"BlanksInsideExponent", "2,5 e - 2", ",", 0.025},
         ToNumberRow{"EWithSignOnlyEndsTheNumber", "12e+x", ",", 12},
-        ToNumberRow{"ExponentOfOne", "2e1", ",", 20},
-        ToNumberRow{"NoBreakSpaceAndSpaceInARow", "1" + kNoBreakSpace + " 000", ",", 1000},
-        ToNumberRow{"TooSmallIsZero", "-1e-400", ",", 0},
         ToNumberRow{
             "MegabyteOfZerosAfterTheSeparatorUnderflows", "0," + kMegabyteOfZeros + "1", ",", 0},
         ToNumberRow{
