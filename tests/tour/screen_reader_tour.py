@@ -247,13 +247,7 @@ class Firefox(Page):
     from the last box leaves the page for the browser's own controls: the
     way round to the first box goes back through the page."""
     def command(self, home, site):
-        prefs = {"intl.accept_languages": "pl", "browser.aboutwelcome.enabled": False,
-                 "browser.startup.homepage_override.mstone": "ignore",
-                 "datareporting.policy.dataSubmissionEnabled": False}
-        os.makedirs(f"{home}/firefox")
-        with open(f"{home}/firefox/user.js", "w") as file:
-            file.writelines(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n" for name, value in prefs.items())
-        return ["/usr/bin/firefox-esr", "--no-remote", "--profile", f"{home}/firefox", "--kiosk",
+        return ["/usr/bin/firefox-esr", "--no-remote", "--profile", browsers.firefox_profile("pl"), "--kiosk",
                 f"http://127.0.0.1:{serve.start(site).server_port}/"]
 
     def round(self):

@@ -127,13 +127,22 @@ class Classic(Browser):
             self.service.stop()
 
 
+def firefox_profile(locale):
+    """A profile of Firefox's of its own, in the language given, with no
+    first-run page or notice to show."""
+    profile, prefs = tempfile.mkdtemp(), {"intl.accept_languages": locale, "browser.aboutwelcome.enabled": False,
+                                          "browser.startup.homepage_override.mstone": "ignore",
+                                          "datareporting.policy.dataSubmissionEnabled": False}
+    with open(f"{profile}/user.js", "w") as file:
+        file.writelines(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n" for name, value in prefs.items())
+    return profile
+
+
 class Firefox(Browser):
     """Firefox ESR in a profile of its own, over a WebSocket."""
     def __init__(self, locale, url):
-        profile = tempfile.mkdtemp()
-        with open(f"{profile}/user.js", "w") as prefs:
-            prefs.write(f'user_pref("intl.accept_languages", "{locale}");\n')
-        self.process = subprocess.Popen(["/usr/bin/firefox-esr", "--headless", "--no-remote", "--profile", profile,
+        self.process = subprocess.Popen(["/usr/bin/firefox-esr", "--headless", "--no-remote", "--profile",
+                                         firefox_profile(locale),
                                          "--remote-debugging-port", "0"], stderr=subprocess.PIPE, text=True)
         while not (found := re.search(r"BiDi listening on (ws://\S+)", self.process.stderr.readline())):
             pass
