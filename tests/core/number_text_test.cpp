@@ -32,14 +32,11 @@ TEST_P(DoubleToTextTable, WritesGeneralNumberFormat)
 
 INSTANTIATE_TEST_SUITE_P(Values, DoubleToTextTable,
     ::testing::Values(ToTextRow{"RoundingUpToTenToTheFifteenth", 999999999999999.9, ",", "1E+15"},
-        ToTextRow{"SixteenDigits", 1234567890123456.0, ",", "1,23456789012346E+15"},
         ToTextRow{"FifteenDecimalPlaces", 5.6789e-11, ",", "0,000000000056789"},
         ToTextRow{"SixteenDecimalPlaces", 5.6789e-12, ",", "5,6789E-12"},
-        ToTextRow{"OneDigitExponentIsPadded", 1.0 / 30000, ",", "3,33333333333333E-05"},
         ToTextRow{"TwoDigitExponentIsNotPadded", 1.23456789012345e-10, ",", "1,23456789012345E-10"},
         ToTextRow{"ThreeDigitExponent", 1e-100, ",", "1E-100"},
         ToTextRow{"TwoDigitMantissa", 7.5e19, ",", "7,5E+19"},
-        ToTextRow{"WholeKeepsItsZeros", -4500.0, ".", "-4500"},
         ToTextRow{"MultiCharacterSeparator", 2.25, "||", "2||25"},
         ToTextRow{"NegativeZeroLosesItsSign", -0.0, ",", "0"}),
     [](const auto& row) { return std::string(row.param.name); });
