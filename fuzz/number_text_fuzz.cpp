@@ -1,8 +1,8 @@
 // libFuzzer targets, one per function named by PARABOLIX_FUZZ: each takes
 // arbitrary bytes, the first choosing the regional decimal separator, and
 // stops the run with a reason when the program's output breaks its rules.
+#include "errors.h"
 #include "number_text.h"
-#include "riddle.h"
 
 #include <algorithm>
 #include <array>
@@ -31,14 +31,6 @@ void require(bool condition, const char* what)
 std::string magnitude(const std::string& separator)
 {
     return "[0-9]+([" + separator + "][0-9]+)?(E[+-][0-9]{2,3})?";
-}
-
-// The polynomial: a is nothing for 1, a lone minus for -1, else the value; b a
-// sign, and the magnitude unless it is 1; c a signed magnitude, or nothing for 0.
-std::string polynomial(const std::string& separator)
-{
-    const std::string m = magnitude(separator);
-    return "(-|-?" + m + ")?x\\^2[+-](" + m + ")?x([+-]" + m + ")?";
 }
 
 // Against strtod as an independent oracle: the reference deletes every blank,
@@ -89,31 +81,6 @@ std::string polynomial(const std::string& separator)
         std::chars_format::scientific, 14);
     require(std::strtod(text.c_str(), nullptr) == std::strtod(rounded.data(), nullptr),
         "text does not read back as the value to 15 digits");
-}
-
-// Three lines as m, n and p: either an Overflow that leaves Text4 and Text6
-// alone, or three formula lines and a well-formed polynomial.
-[[maybe_unused]] void solve(const std::string& lines, const std::string& separator)
-{
-    FieldRecord fields;
-    std::size_t start = 0;
-    for (Field field : {Field::Text1, Field::Text2, Field::Text3, Field::Text4, Field::Text6}) {
-        const std::size_t end = std::min(lines.find('\n', start), lines.size());
-        fields.setText(field, field < Field::Text4 ? lines.substr(start, end - start) : "old");
-        start = std::min(end + 1, lines.size());
-    }
-    try {
-        parabolix::solve(fields, DecimalSeparator(separator));
-    } catch (const OverflowError&) {
-        require(fields.text(Field::Text4) + fields.text(Field::Text6) == "oldold",
-            "Overflow changed Text4 or Text6");
-        return;
-    }
-    const std::string formulas = fields.text(Field::Text6);
-    require(std::count(formulas.begin(), formulas.end(), '\n') == 3, "formulas not three lines");
-    static const std::regex comma(polynomial(",")), period(polynomial("."));
-    require(std::regex_match(fields.text(Field::Text4), separator == "," ? comma : period),
-        "polynomial malformed");
 }
 
 } // namespace
