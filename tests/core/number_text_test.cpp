@@ -10,7 +10,6 @@
 namespace parabolix {
 namespace {
 
-const std::string kArabicSeparator = "\xD9\xAB";
 const std::string kNoBreakSpace = "\xC2\xA0";
 const std::string kNarrow = "\xE2\x80\xAF"; // the narrow no-break space
 const std::string kMegabyteOfZeros(1 << 20, '0');
@@ -63,8 +62,7 @@ TEST_P(DecimalSeparatorTable, KeepsOnlyWhatNumbersCanCarryAndReadsBackWhatItWrit
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, DecimalSeparatorTable,
-    ::testing::Values(SeparatorRow{"ArabicTwoBytes", kArabicSeparator, "\xD9\xAB"},
-        SeparatorRow{"ThreeCharacters", "<:>", "<:>"},
+    ::testing::Values(SeparatorRow{"ThreeCharacters", "<:>", "<:>"},
         SeparatorRow{"BeginningWithAPeriod", ".,", ".,"},
         SeparatorRow{"FourCharactersGiveThePeriod", "dot.", "."},
         SeparatorRow{"EmptyGivesThePeriod", "", "."}, SeparatorRow{"DigitGivesThePeriod", "5", "."},
@@ -98,8 +96,6 @@ TEST_P(TextToNumberTable, ReadsTheNumberAtTheStart)
 INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTable,
     ::testing::Values(
         ToNumberRow{"ThousandsWithNarrowNoBreakSpace", "10" + kNarrow + "000", ",", 10000},
-        ToNumberRow{"BlanksInsideExponent", "2,5 e - 2", ",", 0.025},
-        ToNumberRow{"EWithSignOnlyEndsTheNumber", "12e+x", ",", 12},
         ToNumberRow{
             "MegabyteOfZerosAfterTheSeparatorUnderflows", "0," + kMegabyteOfZeros + "1", ",", 0},
         ToNumberRow{
