@@ -82,9 +82,6 @@ class Browser:
     def keys(self, *values):
         self.act("key", [{"type": kind, "value": value} for value in values for kind in ("keyDown", "keyUp")])
 
-    def press(self, key):
-        self.keys(KEYS[key])
-
     def tap(self, id, pointer="mouse", frame="window"):
         """A click in the middle of the element `id` of `frame`, or with
         pointer="touch" a finger's tap; the frame lies at the top left."""
@@ -141,9 +138,8 @@ def firefox_profile(locale):
 class Firefox(Browser):
     """Firefox ESR in a profile of its own, over a WebSocket."""
     def __init__(self, locale, url):
-        self.process = subprocess.Popen(["/usr/bin/firefox-esr", "--headless", "--no-remote", "--profile",
-                                         firefox_profile(locale),
-                                         "--remote-debugging-port", "0"], stderr=subprocess.PIPE, text=True)
+        self.process = subprocess.Popen(["/usr/bin/firefox-esr", "--headless", "--no-remote", "--remote-debugging-port",
+                                         "0", "--profile", firefox_profile(locale)], stderr=subprocess.PIPE, text=True)
         while not (found := re.search(r"BiDi listening on (ws://\S+)", self.process.stderr.readline())):
             pass
         threading.Thread(target=self.process.stderr.read, daemon=True).start()  # the pipe must not fill

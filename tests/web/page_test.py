@@ -40,7 +40,7 @@ def solve(page, m, n, p):
     before = values(page, "Text6")
     if not (answer := press_button(page, "Command1")).startswith("message"):
         return answer
-    page.press("Escape")
+    page.keys(browsers.KEYS["Escape"])
     page.wait("!$('message').open")
     return [answer, values(page, "Text6") == before, page.js("document.activeElement.id")]
 
@@ -48,7 +48,6 @@ def solve(page, m, n, p):
 # Language, m, n, p, and what the user meets: the polynomial, or the message.
 SOLVES = [
     ("pl-PL", " - 1\u00a0000 ", "\u200f7", "3😀", "-498,5x^2+2495,5x-2997"),
-    ("pl-PL", "1e400", "0", "0", OVERFLOW),
     ("pl-PL", "9" * (1 << 20), "0", "0", OVERFLOW),
     ("en-US", "1", "2", "4", "0.5x^2-0.5x+1"),
     ("C", "2,5", "0.5", "0", "0.5x^2-3x+4.5"),  # a language tag Intl rejects: the period

@@ -91,7 +91,6 @@ int main()
     if (!window || !listener.uia || FAILED(listener.uia->ElementFromHandle(window, &form)))
         return 1; // and the tour hears nothing
     listener.uia->AddFocusChangedEventHandler(nullptr, &listener);
-    say(whole(listener.uia, form)); // listening from here on
-    for (MSG message; GetMessageW(&message, nullptr, 0, 0) > 0;)
-        DispatchMessageW(&message);
+    say(whole(listener.uia, form)); // listening from here on, on UI Automation's threads
+    Sleep(INFINITE);
 }
