@@ -63,15 +63,15 @@ def run_checks(engine, site, axe):
             pages[locale] = page = browsers.ENGINES[engine](locale, url)
             page.ready()
             same(f"{locale}: start texts and focus", [*values(page, "Text1", "Text2", "Text3", "Text4", "Text5"),
-                  page.js("document.activeElement.id")], ["16", "34", "58", "", SYSTEM.format(*"mnp"), "Text1"])
+                 page.js("document.activeElement.id")], ["16", "34", "58", "", SYSTEM.format(*"mnp"), "Text1"])
         same(f"{locale}: {m[:12]}, {n}, {p} gives {expected}", solve(pages[locale], m, n, p), expected)
 
     pl = pages["pl-PL"]
     drawn = press_button(pl, "Command2")
     numbers = values(pl, "Text1", "Text2", "Text3")
     same("the draw puts numbers from 1 to 101 into the boxes, announces them and empties Text4",
-          [drawn, *values(pl, "Text4", "Text5"), all(re.fullmatch(NUMBER, n) for n in numbers)],
-          ["m = {}, n = {}, p = {}".format(*numbers), "", SYSTEM.format(*numbers), True])
+         [drawn, *values(pl, "Text4", "Text5"), all(re.fullmatch(NUMBER, n) for n in numbers)],
+         ["m = {}, n = {}, p = {}".format(*numbers), "", SYSTEM.format(*numbers), True])
     with open(axe) as script:
         pl.run(script.read() + "; axe.run(document, {runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', "
                "'wcag22aa']}).then(r => window.axeSaid = r.violations.map(v => v.id).join() || 'none')")
@@ -79,18 +79,18 @@ def run_checks(engine, site, axe):
     same("no script error", [page.js("window.errors") for page in pages.values()], [[]] * len(pages))
     pl.run("document.body.append(Object.assign(document.createElement('script'), {textContent: 'window.ran = 1'}))")
     same("the policy blocks inline script, and nothing leaves the page's origin or is stored",
-          pl.js("[window.ran, performance.getEntriesByType('resource').every(e => e.name.startsWith("
-                "location.origin)), document.cookie, localStorage.length, sessionStorage.length]"),
-          [None, True, "", 0, 0])
+         pl.js("[window.ran, performance.getEntriesByType('resource').every(e => e.name.startsWith("
+               "location.origin)), document.cookie, localStorage.length, sessionStorage.length]"),
+         [None, True, "", 0, 0])
     if engine == "chromium":  # Windows' contrast themes, as Edge meets them
         pl.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors",
                                                                                 "value": "active"}]})
         pl.tap("Text1")
         same("under a contrast theme every box and button shows its text and border, and the focus its ring",
-              pl.js("[matchMedia('(forced-colors: active)').matches, [...document.querySelectorAll('input, "
-                    "textarea, button')].every(e => (s => s.color !== s.backgroundColor && s.borderTopStyle !== "
-                    "'none' && s.borderTopColor !== s.backgroundColor)(getComputedStyle(e))), getComputedStyle("
-                    "document.activeElement).outlineStyle]"), [True, True, "auto"])
+             pl.js("[matchMedia('(forced-colors: active)').matches, [...document.querySelectorAll('input, "
+                   "textarea, button')].every(e => (s => s.color !== s.backgroundColor && s.borderTopStyle !== "
+                   "'none' && s.borderTopColor !== s.backgroundColor)(getComputedStyle(e))), getComputedStyle("
+                   "document.activeElement).outlineStyle]"), [True, True, "auto"])
     # A phone, and a 1280-pixel screen at 400% zoom, as frames of their width
     # (a browser's window may not shrink so far; at these widths the window
     # scales with the width alone): the window and its boxes fit, nothing
@@ -119,8 +119,8 @@ def run_checks(engine, site, axe):
     broken = serve.start(site, refused=("/core.wasm",))
     failed = browsers.ENGINES[engine]("pl-PL", f"http://127.0.0.1:{broken.server_port}/")
     same("a page whose module fails says so", failed.wait("document.querySelector('.failure')?.textContent"),
-          "Nie udało się wczytać programu Parabolix. Odśwież stronę, a jeśli to nie pomoże, spróbuj w innej "
-          "przeglądarce.")
+         "Nie udało się wczytać programu Parabolix. Odśwież stronę, a jeśli to nie pomoże, spróbuj w innej "
+         "przeglądarce.")
     for page in [*pages.values(), failed]:
         page.quit()
 
