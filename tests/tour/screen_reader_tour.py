@@ -23,9 +23,9 @@ from Xlib import X, XK, Xatom, display, error, protocol
 from Xlib.ext import xtest
 
 sys.path[:0] = [os.path.join(os.path.dirname(__file__), "../../web"),
-                os.path.join(os.path.dirname(__file__), "../web")]
-import browsers  # noqa: E402
-from browsers import check, wait_for  # noqa: E402
+                os.path.join(os.path.dirname(__file__), "../common")]
+from checks import check, tally, wait_for  # noqa: E402
+from launch import CHROMIUM_FLAGS, firefox_profile  # noqa: E402
 import serve  # noqa: E402
 
 spoken = []
@@ -231,7 +231,7 @@ class Page(Window):
         os.makedirs(f"{home}/chromium/Default")
         with open(f"{home}/chromium/Default/Preferences", "w") as preferences:
             json.dump({"translate": {"enabled": False}, "intl": {"accept_languages": "pl"}}, preferences)
-        return ["/usr/bin/chromium", *browsers.CHROMIUM_FLAGS, "--test-type", f"--user-data-dir={home}/chromium",
+        return ["/usr/bin/chromium", *CHROMIUM_FLAGS, "--test-type", f"--user-data-dir={home}/chromium",
                 "--force-renderer-accessibility", f"--app=http://127.0.0.1:{serve.start(site).server_port}/"]
 
     def close_message(self):
@@ -246,7 +246,7 @@ class Firefox(Page):
     from the last box leaves the page for the browser's own controls: the
     way round to the first box goes back through the page."""
     def command(self, home, site):
-        return ["/usr/bin/firefox-esr", "--no-remote", "--profile", browsers.firefox_profile("pl"), "--kiosk",
+        return ["/usr/bin/firefox-esr", "--no-remote", "--profile", firefox_profile("pl"), "--kiosk",
                 f"http://127.0.0.1:{serve.start(site).server_port}/"]
 
     def round(self):
@@ -304,7 +304,7 @@ def main(args):
     finally:
         if face:
             face.end()
-    return browsers.tally()
+    return tally()
 
 
 if __name__ == "__main__":

@@ -4,53 +4,26 @@ Blink (Chromium, over chromedriver), Gecko (Firefox ESR, over the WebDriver
 BiDi it speaks itself) and WebKit (WebKitGTK's MiniBrowser, over
 WebKitWebDriver, on the X display in $DISPLAY). Each opens a page in a given
 language; js gives an expression's value, run runs statements, and both know
-$(id) for document.getElementById(id); each performs WebDriver's actions.
-With them, the named checks that the page's tests and the tours print."""
+$(id) for document.getElementById(id); each performs WebDriver's actions."""
 
 import json
 import os
 import re
 import subprocess
+import sys
 import tempfile
 import threading
-import time
 
 import websocket
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.webkitgtk.service import Service as WebKitService
 
-# What Debian's Chromium needs on a machine with no other network and, as
-# root, no sandbox.
-CHROMIUM_FLAGS = ("--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-                  "--disable-component-update", "--disable-sync")
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../common"))
+from checks import wait_for  # noqa: E402
+from launch import CHROMIUM_FLAGS, firefox_profile  # noqa: E402
+
 KEYS = {"Escape": "\ue00c", "Control": "\ue009"}
-counts = {"passed": 0, "failed": 0}
-
-
-def check(name, ok, detail=""):
-    counts["passed" if ok else "failed"] += 1
-    print(f"{'ok  ' if ok else 'FAIL'} {name}" + ("" if ok else f": {detail}"), flush=True)
-
-
-def same(name, got, expected):
-    check(name, got == expected, f"got {got!r}, expected {expected!r}")
-
-
-def tally():
-    """Prints the counts; the status for the process to end with."""
-    print(f"{counts['passed']} passed, {counts['failed']} failed")
-    return 1 if counts["failed"] else 0
-
-
-def wait_for(find, what):
-    """The value of find() once it is truthy."""
-    deadline = time.monotonic() + 90
-    while not (found := find()):
-        if time.monotonic() > deadline:
-            raise TimeoutError(f"gave up waiting for {what}")
-        time.sleep(0.05)
-    return found
 
 
 # The page's errors are collected from the moment the test looks.
@@ -122,17 +95,6 @@ class Classic(Browser):
         self.driver.quit()
         if self.service:
             self.service.stop()
-
-
-def firefox_profile(locale):
-    """A profile of Firefox's of its own, in the language given, with no
-    first-run page or notice to show."""
-    profile, prefs = tempfile.mkdtemp(), {"intl.accept_languages": locale, "browser.aboutwelcome.enabled": False,
-                                          "browser.startup.homepage_override.mstone": "ignore",
-                                          "datareporting.policy.dataSubmissionEnabled": False}
-    with open(f"{profile}/user.js", "w") as file:
-        file.writelines(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n" for name, value in prefs.items())
-    return profile
 
 
 class Firefox(Browser):

@@ -8,7 +8,7 @@ import re
 import sys
 
 import browsers
-from browsers import same
+from checks import same, tally
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../web"))
 import serve  # noqa: E402
@@ -127,4 +127,4 @@ def run_checks(engine, site, axe):
 
 if __name__ == "__main__":
     run_checks(*sys.argv[1:4])
-    sys.exit(browsers.tally())
+    sys.exit(tally())

@@ -1,0 +1,32 @@
+"""The named checks that the page's tests and the screen reader's tours
+print, their tally, and waiting for what a test observes. No browser driver
+is needed here: the window's tour runs where none is installed."""
+
+import time
+
+counts = {"passed": 0, "failed": 0}
+
+
+def check(name, ok, detail=""):
+    counts["passed" if ok else "failed"] += 1
+    print(f"{'ok  ' if ok else 'FAIL'} {name}" + ("" if ok else f": {detail}"), flush=True)
+
+
+def same(name, got, expected):
+    check(name, got == expected, f"got {got!r}, expected {expected!r}")
+
+
+def tally():
+    """Prints the counts; the status for the process to end with."""
+    print(f"{counts['passed']} passed, {counts['failed']} failed")
+    return 1 if counts["failed"] else 0
+
+
+def wait_for(find, what):
+    """The value of find() once it is truthy."""
+    deadline = time.monotonic() + 90
+    while not (found := find()):
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"gave up waiting for {what}")
+        time.sleep(0.05)
+    return found
