@@ -1,61 +1,59 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Parabolix needs, asking apt-get only for
-# what is missing. Usage: setup.sh [run|test|check|package|screenshot|windows|web]
-# (default: run)
+# what is missing. Each purpose below lists its packages, and no package
+# stands in two lists; each set a script asks for is made of purposes.
+# Usage: setup.sh [run|test|check|package|screenshot|windows|web|fresh] (default: run)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-# Building and running: compiler, Qt, the window's font, and fast_float.
-packages=(
-  cmake ninja-build g++ pkgconf
-  qt6-base-dev libxcb1-dev fonts-liberation
-  libgtest-dev libbenchmark-dev libfast-float-dev
-)
-# A virtual X server, the desktop accessibility bus and the screen reader
-# Orca for the end-to-end test; the validators for the desktop files;
-# XDamage so that the start-up benchmark builds with everything else.
-test_packages=(
-  xvfb xauth dbus at-spi2-core orca python3-xlib
-  desktop-file-utils appstream libxdamage-dev
-)
+# CMake and Ninja, and fast_float, which every build of the core reads numbers with.
+build=(cmake ninja-build libfast-float-dev)
+# The compiler, Qt, the window's font, and the libraries the native tests and
+# benchmarks link; Python for the scripts' small helpers.
+native=(g++ pkgconf qt6-base-dev libxcb1-dev fonts-liberation libgtest-dev libbenchmark-dev python3)
+# A virtual X server, a look at its windows, and keys pressed on it.
+display=(xvfb xauth x11-utils python3-xlib)
+# The desktop accessibility bus and the screen reader Orca, for the tours.
+screen_reader=(dbus at-spi2-core orca)
+# The validators of the desktop files; XDamage, which the start-up benchmark needs.
+desktop=(desktop-file-utils appstream libxdamage-dev)
 # clang with its fuzzer and sanitizer runtimes, and the two analysers.
-check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)
-# CPack's Debian generator with dpkg-shlibdeps, lintian to judge the result,
-# and an X server to start the installed program on.
-package_packages=(dpkg-dev file lintian xvfb xauth x11-utils)
-# The Windows build: MinGW-w64 (posix threads), Debian's host Qt tools and
-# GoogleTest's source for the static Qt and the tests, NSIS for the installer,
-# and Wine with Windows' font metrics, icoutils, an X server and the tools to
-# drive it for the tests; debootstrap for the Debian 13 root with Wine 10.
-windows_packages=(
+analysers=(clang libclang-rt-14-dev clang-tidy cppcheck)
+# CPack's Debian generator with dpkg-shlibdeps, and lintian to judge the result.
+packaging=(dpkg-dev file lintian)
+# GoogleTest's source, built for Windows and for WebAssembly.
+gtest_source=(googletest)
+# MinGW-w64 (posix threads), Debian's host Qt tools for the static Qt, NSIS
+# for the installer, and Wine with Windows' font metrics and icoutils.
+windows=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  qt6-base-dev-tools googletest xz-utils nsis
-  wine wine64 fonts-wine icoutils xvfb xauth xdotool python3 python3-xlib debootstrap
+  qt6-base-dev-tools xz-utils nsis wine wine64 fonts-wine icoutils
 )
-
-# The page: emscripten, GoogleTest's source for the core's tests under node,
-# the three engines for the page's tests (Chromium and its WebDriver with
-# Selenium; Firefox ESR, spoken to over WebSocket; WebKitGTK's MiniBrowser and
-# its WebDriver, with the locale data WebKit takes its language from), the
-# screen reader's test as above, and npm for the pinned tools of
-# web/package-lock.json.
-web_packages=(
-  cmake ninja-build libfast-float-dev emscripten googletest
-  chromium chromium-driver python3-selenium
+# Roots of other Debian releases: Wine 10's, and a fresh Debian 12's.
+roots=(debootstrap)
+# emscripten, and the three engines for the page's tests: Chromium and its
+# WebDriver with Selenium; Firefox ESR, spoken to over WebSocket; WebKitGTK's
+# MiniBrowser and its WebDriver, with the locale data WebKit takes its
+# language from.
+web=(
+  emscripten chromium chromium-driver python3-selenium
   firefox-esr python3-websocket webkit2gtk-driver locales
-  xvfb xauth dbus at-spi2-core orca python3-xlib
 )
-command -v npm >/dev/null || web_packages+=(nodejs npm)
+command -v npm >/dev/null || web+=(nodejs npm) # for web/package-lock.json's tools
+screenshot=(imagemagick)
 
 case ${1:-run} in
-  run) ;;
-  test) packages+=("${test_packages[@]}") ;;
-  check) packages+=("${test_packages[@]}" "${check_packages[@]}") ;;
-  package) packages+=("${package_packages[@]}") ;;
-  screenshot) packages+=(xvfb xauth x11-utils imagemagick) ;;
-  windows) packages+=("${windows_packages[@]}") ;;
-  web) packages=("${web_packages[@]}") ;;
-  *) echo "usage: $0 [run|test|check|package|screenshot|windows|web]" >&2; exit 2 ;;
+  run) packages=("${build[@]}" "${native[@]}") ;;
+  test) packages=("${build[@]}" "${native[@]}" "${display[@]}" "${screen_reader[@]}" "${desktop[@]}") ;;
+  check) packages=("${build[@]}" "${native[@]}" "${display[@]}" "${screen_reader[@]}" "${desktop[@]}"
+                   "${analysers[@]}") ;;
+  package) packages=("${build[@]}" "${native[@]}" "${packaging[@]}" "${display[@]}") ;;
+  screenshot) packages=("${display[@]}" "${screenshot[@]}") ;;
+  windows) packages=("${build[@]}" "${native[@]}" "${gtest_source[@]}" "${windows[@]}" "${display[@]}"
+                     "${roots[@]}") ;;
+  web) packages=("${build[@]}" "${gtest_source[@]}" "${web[@]}" "${display[@]}" "${screen_reader[@]}") ;;
+  fresh) packages=("${roots[@]}" "${display[@]}") ;;
+  *) echo "usage: $0 [run|test|check|package|screenshot|windows|web|fresh]" >&2; exit 2 ;;
 esac
 
 missing=()
