@@ -2,7 +2,7 @@
 visit to the start texts shown, a repeat visit through the service worker, and
 one solve from the click to Text4 written (and one after a megabyte paste); medians over several runs, with the
 bytes of a first visit. Usage, after scripts/web.sh has built the site:
-/usr/bin/python3 bench/web_bench.py [build-web/site]"""
+/usr/bin/python3 bench/web_bench.py <site folder: site/ in the web preset's build>"""
 
 import os
 import statistics
@@ -59,4 +59,4 @@ def main(site, runs=11):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "build-web/site")
+    main(sys.argv[1])

@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # Static analysis of the project's sources: clang-tidy with the committed
 # .clang-tidy, then cppcheck. Any finding fails. Reads the compile database
-# of the build in build/, and makes that build first if there is none.
+# of the tests' build (the preset "test"), which it brings up to date first.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-build_dir=build
-[ -f "$build_dir/compile_commands.json" ] || bash scripts/build.sh default -DPARABOLIX_WERROR=ON
+build test >/dev/null
 sources=(core/*.cpp ui/*.cpp tests/core/*.cpp tests/ui/*.cpp bench/*.cpp bench/startup/*.cpp)
 
 echo "== clang-tidy"

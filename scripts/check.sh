@@ -11,8 +11,7 @@ bash scripts/setup.sh check
 bash scripts/setup.sh package
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-bash scripts/build.sh sanitize
-ctest --preset sanitize --parallel "$(nproc)"
+cmake --workflow --preset sanitize
 
 echo "== fuzzing"
 bash scripts/fuzz.sh "$fuzz_seconds"

@@ -1,6 +1,7 @@
 # Sourced by the scripts, for what several of them need, each written once:
 # the project's root as the working folder, root's rights, the folder of the
-# long one-off builds, and a virtual X server.
+# long one-off builds, the build folder of a preset, a virtual X server, and
+# Debian roots of other releases or made afresh.
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 # as_root COMMAND...: runs COMMAND as root, through sudo for a user. sudo
@@ -10,6 +11,32 @@ as_root() { if ((EUID == 0)); then "$@"; else sudo "$@"; fi; }
 # The long one-off builds, outside the tree (the static Qt for Windows, the
 # Debian 13 root with Wine 10); their scripts make them again when missing.
 cache_dir=${PARABOLIX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/parabolix}
+
+# preset_dir PRESET: the folder a configure preset of CMakePresets.json
+# builds in, which is written there and nowhere else.
+preset_dir() {
+  python3 - "$1" <<'EOF'
+import json, os, sys
+presets = {preset["name"]: preset for preset in json.load(open("CMakePresets.json"))["configurePresets"]}
+def folder(name):
+    parents = presets[name].get("inherits", [])
+    return presets[name].get("binaryDir") or next(filter(None, map(folder, [parents] if isinstance(parents, str)
+                                                                        else parents)))
+print(folder(sys.argv[1]).replace("${sourceDir}", os.getcwd()).replace("${presetName}", sys.argv[1]))
+EOF
+}
+
+# build PRESET [CONFIGURE ARGUMENTS...]: configures and builds PRESET, and
+# sets build_dir to its folder. With PARABOLIX_FRESH=1, from nothing: a file
+# an earlier build made, without this commit's date, would be kept as it is.
+build() {
+  local preset=$1 fresh=()
+  shift
+  [ "${PARABOLIX_FRESH:-}" != 1 ] || fresh=(--fresh)
+  build_dir=$(preset_dir "$preset")
+  cmake --preset "$preset" "${fresh[@]}" "$@" >/dev/null
+  cmake --build --preset "$preset" ${fresh:+--clean-first}
+}
 
 # start_display: a virtual X server at 96 dots per inch in DISPLAY, gone when
 # the script ends (a script with an EXIT trap of its own kills $xvfb there).
@@ -22,4 +49,43 @@ start_display() {
   for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
   export DISPLAY=:$(cat "$display_file")
   rm -f "$display_file"
+}
+
+# make_root SUITE FOLDER PACKAGES...: a minimal Debian SUITE in FOLDER, from
+# Debian's mirror with debootstrap, with the suite's security and point
+# updates in its sources, as a machine installed today has them, and PACKAGES.
+make_root() {
+  local suite=$1 root=$2
+  shift 2
+  as_root debootstrap --variant=minbase "$suite" "$root" http://deb.debian.org/debian >&2
+  as_root tee "$root/etc/apt/sources.list" >/dev/null <<EOF
+deb http://deb.debian.org/debian $suite main
+deb http://deb.debian.org/debian $suite-updates main
+deb http://deb.debian.org/debian-security $suite-security main
+EOF
+  as_root chroot "$root" env DEBIAN_FRONTEND=noninteractive sh -c \
+    'apt-get update -q && apt-get upgrade -y -q && apt-get install -y -q --no-install-recommends "$@"' \
+    make_root "$@" >&2
+}
+
+# in_root ROOT USER [--tour FOLDER] COMMAND...: runs COMMAND as USER in the
+# Debian root ROOT, in namespaces of its own, so that its mounts and every
+# process it starts end with it (and with the caller, should that end first):
+# its own /proc, /sys and /dev, a fresh /tmp with the caller's X servers in
+# it, and FOLDER read-only at /tour. COMMAND starts from an empty environment
+# but for what it is given (env NAME=value). Needs root, or sudo.
+in_root() {
+  local root=$1 user=$2 tour=
+  shift 2
+  if [ "$1" = --tour ]; then tour=$(realpath "$2"); shift 2; fi
+  as_root unshare --mount --pid --fork --kill-child bash -c '
+    set -e
+    mount -t proc proc "$1/proc"
+    mount -t sysfs sysfs "$1/sys"
+    mount --rbind /dev "$1/dev"
+    mount -t tmpfs tmpfs "$1/tmp"
+    mkdir "$1/tmp/.X11-unix" && mount --bind /tmp/.X11-unix "$1/tmp/.X11-unix"
+    [ -z "$3" ] || mount --bind -o ro "$3" "$1/tour"
+    exec chroot "$1" setpriv --reuid="$2" --regid="$2" --init-groups env -i "${@:4}"' \
+    in_root "$root" "$user" "$tour" "$@"
 }

@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang in build-fuzz/ and runs each for a
+# Builds the libFuzzer targets with clang (the preset "fuzz") and runs each for a
 # bounded time (seconds, default 60), starting from the committed seeds.
 # A finding fails the run and prints the input that reproduces it.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 seconds=${1:-60}
-build_dir=build-fuzz
-bash scripts/build.sh fuzz
+build fuzz
 
 status=0
 for program in "$build_dir"/fuzz/*_fuzz; do # the targets fuzz/CMakeLists.txt lists

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package build-package/parabolix_<version>_<arch>.deb with
+# Builds the Debian package parabolix_<version>_<arch>.deb (the preset "package") with
 # Debian's hardening flags, the same bytes from the same commit, checks it
 # with lintian, and checks that it holds everything a desktop needs.
 set -euo pipefail
@@ -7,12 +7,11 @@ source "$(dirname "$0")/common.sh"
 source scripts/reproducible.sh
 
 bash scripts/setup.sh package
-build_dir=build-package
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-  bash scripts/build.sh package
+  build package
 rm -f "$build_dir"/parabolix_*.deb # a package of another version would be taken for this one
-(cd "$build_dir" && cpack -G DEB >/dev/null)
+cpack --preset package >/dev/null
 package=$(ls "$build_dir"/parabolix_*.deb)
 # CPack stamps the package with the time it ran; Debian's dpkg-deb builds it
 # again with every date the commit's and the members in order.

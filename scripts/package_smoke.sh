@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-package=$(ls "$PWD"/build-package/parabolix_*.deb)
+package=$(ls "$(preset_dir package)"/parabolix_*.deb)
 apt_get=(as_root env DEBIAN_FRONTEND=noninteractive apt-get -y -q)
 start_display
 if ! dpkg-query -W -f='${Status}' parabolix 2>/dev/null | grep -q "install ok installed"; then

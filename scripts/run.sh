@@ -11,5 +11,5 @@ if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
 fi
 
 bash scripts/setup.sh run
-bash scripts/build.sh
-exec build/ui/parabolix
+build default
+exec "$build_dir/ui/parabolix"

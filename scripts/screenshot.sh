@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Photographs the window as it starts, under a virtual X server: the Linux
-# build in build/ into docs/parabolix.png, or with `windows` the exe that
+# build of run.sh into docs/parabolix.png, or with `windows` the exe that
 # scripts/windows.sh built, under Wine, into docs/parabolix-windows.png, or
 # with `web` the page that scripts/web.sh built, in Chromium, into
 # docs/parabolix-web.png, and beside it parabolix-phone.png and
@@ -9,34 +9,28 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 if [ "${1:-}" = web ]; then
-  output=$(realpath -m "${2:-docs/parabolix-web.png}")
-  python3 web/serve.py build-web/site 8765 >/dev/null & server=$!
-  profile=$(mktemp -d)
-  trap 'kill $server; rm -rf "$profile"' EXIT
-  for _ in $(seq 100); do (: </dev/tcp/127.0.0.1/8765) 2>/dev/null && break; sleep 0.1; done
-  # The page's own size: the window, and nothing around it, in pixels of 15 twips.
-  twips() { sed -n "s/.* $1 = \([0-9]*\);.*/\1/p" core/window_description.h; }
-  window=$(($(twips kWidth) / 15)),$(($(twips kHeight) / 15))
-  read -ra flags < <(cd tests/web && /usr/bin/python3 -c 'import browsers; print(*browsers.CHROMIUM_FLAGS)')
-  chromium --headless=new "${flags[@]}" --user-data-dir="$profile" --lang=pl \
-    --hide-scrollbars --window-size="$window" --virtual-time-budget=10000 \
-    --screenshot="$output" http://127.0.0.1:8765/ 2>/dev/null
-  echo "Wrote $output"
-  # Beside it, the page on a phone 360 pixels wide, and under a contrast
+  # The page as it starts, in a browser window of the window's own size, as
+  # the page measures it; on a phone 360 pixels wide; and under a contrast
   # theme of Windows (forced colours), as Edge shows it.
-  (cd tests/web && /usr/bin/python3 - "$(dirname "$output")" "$window") <<'EOF'
+  (cd tests/web && /usr/bin/python3 - "$(preset_dir web)/site" "$(realpath -m "${2:-docs/parabolix-web.png}")") <<'EOF'
+import os
 import sys
 import browsers
-window = tuple(map(int, sys.argv[2].split(",")))
-for name, (width, height), contrast in (("phone", (360, 740), False), ("contrast", window, True)):
-    page = browsers.chromium("pl-PL", "http://127.0.0.1:8765/")
+sys.path.insert(0, "../../web")
+import serve
+server = serve.start(sys.argv[1])
+for name, size, mobile, contrast in (("web", None, False, False), ("phone", (360, 740), True, False),
+                                     ("contrast", None, False, True)):
+    page = browsers.chromium("pl-PL", f"http://127.0.0.1:{server.server_port}/")
+    page.ready()
+    width, height = size or page.js("(r => [r.width, r.height])($('Form1').getBoundingClientRect())")
     page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-        "width": width, "height": height, "deviceScaleFactor": 1, "mobile": not contrast})
+        "width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
     page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
         {"name": "forced-colors", "value": "active" if contrast else "none"}]})
-    page.ready()
-    page.driver.save_screenshot(f"{sys.argv[1]}/parabolix-{name}.png")
-    print(f"Wrote {sys.argv[1]}/parabolix-{name}.png")
+    output = sys.argv[2] if name == "web" else f"{os.path.dirname(sys.argv[2])}/parabolix-{name}.png"
+    page.driver.save_screenshot(output)
+    print(f"Wrote {output}")
     page.quit()
 EOF
   exit 0
@@ -45,11 +39,11 @@ bash scripts/setup.sh screenshot
 if [ "${1:-}" = windows ]; then
   shift
   output=${1:-docs/parabolix-windows.png}
-  export WINEPREFIX=$PWD/build-windows/wine WINEDEBUG=-all
-  program=(wine build-windows/ui/parabolix.exe)
+  export WINEPREFIX=$(preset_dir windows)/wine WINEDEBUG=-all
+  program=(wine "$(preset_dir windows)/ui/parabolix.exe")
 else
   output=${1:-docs/parabolix.png}
-  program=(build/ui/parabolix)
+  program=("$(preset_dir default)/ui/parabolix")
 fi
 
 start_display

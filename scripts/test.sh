@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds the program and every test in build-test/
+# with warnings as errors, and runs every test (the workflow preset "test").
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 bash scripts/setup.sh test
-bash scripts/build.sh default -DPARABOLIX_WERROR=ON
-ctest --preset default --parallel "$(nproc)"
+cmake --workflow --preset test

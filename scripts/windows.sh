@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Parabolix for Windows on Debian and tests it under Wine: the static
-# Qt first if it is not cached (scripts/windows_qt.sh), then
-# build-windows/ui/parabolix.exe, the portable zip and the installer
-# build-windows/Parabolix-<version>-win64{.zip,-setup.exe}, the same bytes
+# Qt first if it is not cached (scripts/windows_qt.sh), then (the preset
+# "windows") ui/parabolix.exe, the portable zip and the installer
+# Parabolix-<version>-win64{.zip,-setup.exe}, the same bytes
 # from the same commit, and then, unless told --no-tests, every test suite,
 # cross-built, under Wine on a virtual X server, and a screen reader's tour
 # under Wine 10 (scripts/wine10_root.sh).
@@ -11,18 +11,15 @@ source "$(dirname "$0")/common.sh"
 source scripts/reproducible.sh
 
 bash scripts/setup.sh windows
-qt_prefix=$(bash scripts/windows_qt.sh)
-
-build_dir=build-windows
-tests=ON wine10_root=
+PARABOLIX_WINDOWS_QT=$(bash scripts/windows_qt.sh)
+tests=ON PARABOLIX_WINE10_ROOT=
 [ "${1:-}" != --no-tests ] || tests=OFF
 # The screen reader's tour runs under Wine 10, in a Debian 13 root of its own.
-[ $tests = OFF ] || wine10_root=$(bash scripts/wine10_root.sh)
-# Tests run under Wine as a user whose regional settings are Polish.
-bash scripts/build.sh windows -DPARABOLIX_BUILD_TESTS=$tests -DPARABOLIX_WINE10_ROOT="$wine10_root" \
-  -DCMAKE_PREFIX_PATH="$qt_prefix"
+[ $tests = OFF ] || PARABOLIX_WINE10_ROOT=$(bash scripts/wine10_root.sh)
+export PARABOLIX_WINDOWS_QT PARABOLIX_WINE10_ROOT
+build windows -DPARABOLIX_BUILD_TESTS=$tests
 rm -f "$build_dir"/Parabolix-*-win64* # a package of another version would be taken for this one
-(cd "$build_dir" && cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
+cpack --preset windows >/dev/null
 python3 packaging/normalise_zip.py "$build_dir"/Parabolix-*-win64.zip
 exe=$build_dir/ui/parabolix.exe
 echo "Built $exe ($(stat -c %s "$exe") bytes), $(cd "$build_dir" && ls Parabolix-*-win64*)"
@@ -43,4 +40,4 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 fi
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-ctest --preset windows --parallel "$(nproc)" --timeout 120
+ctest --preset windows
