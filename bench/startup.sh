@@ -5,15 +5,14 @@
 # CPU Parabolix uses over 10 idle seconds. Benchmarks, not tests: the
 # figures are for reading, never for passing or failing.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/../scripts/common.sh"
 
 rounds=${1:-21}
 bash scripts/setup.sh test # brings Xvfb and XDamage too
-bash scripts/build.sh bench
-build_dir=build-bench
+build bench
 
 export LANG=pl_PL.UTF-8 QT_QPA_PLATFORM=xcb
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" bash -c '
+bash scripts/on_display.sh bash -c '
   "$1/bench/startup_probe" "$2" parabolix="$1/ui/parabolix" qt-floor="$1/bench/qt_floor" \
     xlib-floor="$1/bench/xlib_floor"
   "$1/bench/startup_probe" --idle 10 "$1/ui/parabolix"
