@@ -10,7 +10,8 @@ source "$(dirname "$0")/common.sh"
 
 suite=trixie
 packages=(wine wine64 libwine-dev xvfb)
-key=$( { echo "$suite"; printf '%s\n' "${packages[@]}"; cat scripts/wine10_root.sh; } | sha256sum | cut -c1-12)
+key=$( { echo "$suite"; printf '%s\n' "${packages[@]}"; cat scripts/wine10_root.sh scripts/common.sh; } |
+       sha256sum | cut -c1-12)
 root=$cache_dir/debian13-wine-$key
 if [ -f "$root/.complete" ]; then
   echo "$root"
@@ -22,9 +23,7 @@ started=$SECONDS
 echo "== A Debian 13 root with Wine 10 in $root (about a minute)" >&2
 as_root rm -rf "$cache_dir"/debian13-wine-* # an older recipe's root too
 mkdir -p "$cache_dir"
-as_root debootstrap --variant=minbase "$suite" "$root" http://deb.debian.org/debian >&2
-as_root chroot "$root" env DEBIAN_FRONTEND=noninteractive \
-  apt-get install -y -q --no-install-recommends "${packages[@]}" >&2
+make_root "$suite" "$root" "${packages[@]}"
 # The tour runs as a user of the root's own, with its files in /tour.
 as_root chroot "$root" sh -c 'apt-get clean && rm -rf /var/lib/apt/lists/* &&
   useradd --no-create-home tour && mkdir /tour' >&2
