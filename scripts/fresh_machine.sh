@@ -13,6 +13,7 @@ bash scripts/setup.sh fresh
 # fresh_root: a new Debian 12 root in $root, with pupil and the clone.
 fresh_root() {
   root=$(mktemp -d /var/tmp/parabolix-fresh.XXXXXX)
+  chmod 755 "$root" # its / is everyone's
   local started=$SECONDS
   make_root bookworm "$root" sudo git
   as_root chroot "$root" sh -c 'useradd --create-home --shell /bin/bash pupil &&
