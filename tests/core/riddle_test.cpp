@@ -1,11 +1,12 @@
-// Solving and drawing on a record of the six fields. The start texts show in
-// the window's tests; a draw's system of equations and its announcement, in
-// the page's.
+// The start texts, solving and drawing on a record of the six fields: every
+// text a user reads there, byte for byte, CR LF included.
 #include "riddle.h"
 #include "scripted_chance.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,16 +17,49 @@ namespace {
 using testing::FixedClock;
 using testing::ScriptedGenerator;
 
+// Text1 .. Text6.
+std::vector<std::string> texts(const FieldRecord& fields)
+{
+    std::vector<std::string> all;
+    for (Field field : kAllFields)
+        all.push_back(fields.text(field));
+    return all;
+}
+
+// The message a user reads when `operation` fails; empty when it does not.
+std::string errorOf(const std::function<void()>& operation)
+{
+    try {
+        operation();
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST(StartTexts, AreTheStartNumbersAndTheSystemAndFormulasInLetters)
+{
+    FieldRecord fields;
+    for (Field field : kAllFields)
+        fields.setText(field, "old");
+    writeStartTexts(fields);
+    EXPECT_EQ(texts(fields),
+        (std::vector<std::string>{"16", "34", "58", "",
+            "Liczby a,b,c są rozwiązaniami ukladu równań:\r\na+b+c = m\r\n4a+2b+c = n\r\n"
+            "9a+3b+c = p\r\n",
+            "a=0,5p-n+0,5m\r\nb=4n-2,5m-1,5p\r\nc=3m-3n+p\r\n"}));
+}
+
 struct SolveRow {
     const char* name;
     const char* separator;
     const char* m;
     const char* n;
     const char* p;
-    const char* a; // the values as Text6 shows them; none: Overflow, and Text6 stays
+    const char* a; // the values as Text6 shows them; none: solving fails
     const char* b;
     const char* c;
-    const char* polynomial; // "old": Text4 stays
+    const char* shown; // Text4, or the message when solving fails and Text4 and Text6 stay
 };
 
 class SolveTable : public ::testing::TestWithParam<SolveRow> { };
@@ -39,16 +73,17 @@ TEST_P(SolveTable, WritesFormulasWithValuesAndThePolynomialOrRaisesOverflow)
         fields.setText(field, text);
 
     const DecimalSeparator separator(row.separator);
+    const std::string message = errorOf([&] { solve(fields, separator); });
     if (row.a == nullptr) {
-        EXPECT_THROW(solve(fields, separator), OverflowError);
-        EXPECT_EQ(fields.text(Field::Text6), "old");
+        EXPECT_EQ(message, row.shown);
+        EXPECT_EQ(fields.text(Field::Text4) + " " + fields.text(Field::Text6), "old old");
     } else {
-        solve(fields, separator);
+        EXPECT_EQ(message, "");
         EXPECT_EQ(fields.text(Field::Text6),
             std::string("a=0,5p-n+0,5m=") + row.a + "\r\n" + "b=4n-2,5m-1,5p=" + row.b + "\r\n"
                 + "c=3m-3n+p=" + row.c + "\r\n");
+        EXPECT_EQ(fields.text(Field::Text4), row.shown);
     }
-    EXPECT_EQ(fields.text(Field::Text4), row.polynomial);
 }
 
 INSTANTIATE_TEST_SUITE_P(Riddles, SolveTable,
@@ -65,9 +100,12 @@ INSTANTIATE_TEST_SUITE_P(Riddles, SolveTable,
             "-1,38777878078145E-17x^2+0,1x-5,55111512312578E-17"},
         SolveRow{"AlmostOneIsWrittenWithItsDigit", ",", "0", "0", "2.0000000000000004", "1", "-3",
             "2", "1x^2-3x+2"},
-        SolveRow{"OverflowReadingM", ",", "1e400", "0", "0", {}, {}, {}, "old"},
-        SolveRow{"OverflowInTheSumInC", ",", "5e307", "0", "3e307", {}, {}, {}, "old"},
-        SolveRow{"OverflowInTheEndOfB", ",", "3e307", "4e307", "-1.1e308", {}, {}, {}, "old"}),
+        SolveRow{"OverflowReadingM", ",", "1e400", "0", "0", {}, {}, {},
+            "Przepełnienie: liczba jest zbyt duża."},
+        SolveRow{"OverflowInTheSumInC", ",", "5e307", "0", "3e307", {}, {}, {},
+            "Przepełnienie: liczba jest zbyt duża."},
+        SolveRow{"OverflowInTheEndOfB", ",", "3e307", "4e307", "-1.1e308", {}, {}, {},
+            "Przepełnienie: liczba jest zbyt duża."}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Draw, SeedsWithTheClockWritesTheNumbersAndEmptiesThePolynomial)
@@ -80,11 +118,37 @@ TEST(Draw, SeedsWithTheClockWritesTheNumbersAndEmptiesThePolynomial)
     draw(fields, generator, FixedClock(45296.25F));
 
     EXPECT_EQ(generator.seeds, std::vector<float>{45296.25F});
-    EXPECT_EQ(fields.text(Field::Text1) + " " + fields.text(Field::Text2) + " "
-            + fields.text(Field::Text3) + " [" + fields.text(Field::Text4) + "]",
-        "13 39 101 []");
-    EXPECT_EQ(fields.text(Field::Text6), "old solution");
+    EXPECT_EQ(texts(fields),
+        (std::vector<std::string>{"13", "39", "101", "",
+            "Liczby a,b,c są rozwiązaniami ukladu równań:\r\na+b+c = 13\r\n4a+2b+c = 39\r\n"
+            "9a+3b+c = 101\r\n",
+            "old solution"}));
+    EXPECT_EQ(drawnNumbers(fields), "m = 13, n = 39, p = 101");
 }
+
+struct DrawErrorRow {
+    const char* name;
+    float value; // what the generator gives, outside [0, 1)
+    const char* message;
+};
+
+class DrawErrorTable : public ::testing::TestWithParam<DrawErrorRow> { };
+
+// A generator that left [0, 1) is reported before anything is written.
+TEST_P(DrawErrorTable, IsReportedBeforeAnyWrite)
+{
+    FieldRecord fields;
+    ScriptedGenerator generator;
+    generator.values = {GetParam().value};
+    EXPECT_EQ(errorOf([&] { draw(fields, generator, FixedClock(0)); }), GetParam().message);
+    EXPECT_EQ(texts(fields), texts(FieldRecord()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Generators, DrawErrorTable,
+    ::testing::Values(DrawErrorRow{"BeyondSixteenBits", 400.0F, "Przepełnienie: liczba jest zbyt duża."},
+        DrawErrorRow{"Infinite", std::numeric_limits<float>::infinity(),
+            "Błąd obliczeń zmiennoprzecinkowych."}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Two draws in each clock tick: every number from 1 to 101 comes up, m and n
 // agree only by chance, and no draw repeats the one before in its tick.
