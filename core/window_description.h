@@ -89,11 +89,18 @@ inline constexpr Colour kTextColour{0, 0, 128}; // navy, for every text but the 
 inline constexpr std::array<std::string_view, 2> kFontFamilies{"Arial", "Liberation Sans"};
 inline constexpr int kFontSize = 150;
 
+// The control named `name`, or null if none is.
+constexpr const Control* find(std::string_view name)
+{
+    const auto* found = std::find_if(kControls.begin(), kControls.end(),
+        [name](const Control& each) { return each.name == name; });
+    return found == kControls.end() ? nullptr : found;
+}
+
 // The control named `name`; a name that is none of kControls does not compile.
 consteval const Control& control(std::string_view name)
 {
-    return *std::find_if(kControls.begin(), kControls.end(),
-        [name](const Control& each) { return each.name == name; });
+    return *find(name);
 }
 
 } // namespace parabolix::window

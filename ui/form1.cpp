@@ -79,6 +79,30 @@ void installAccessibleInterfaces()
     std::call_once(installed, [] { QAccessible::installFactory(accessibleInterface); });
 }
 
+// The kind of control each widget type shows.
+template <typename Widget>
+constexpr window::Kind kKindOf = window::Kind::Label;
+template <>
+constexpr window::Kind kKindOf<QLineEdit> = window::Kind::LineEdit;
+template <>
+constexpr window::Kind kKindOf<QPlainTextEdit> = window::Kind::TextArea;
+template <>
+constexpr window::Kind kKindOf<QPushButton> = window::Kind::Button;
+
+// The control of the window's description named `name`, to be made as a
+// `Widget`: a control the description gives another kind does not compile.
+template <typename Widget>
+struct Described {
+    // NOLINTNEXTLINE(google-explicit-constructor): a name is what callers write
+    consteval Described(const char* name)
+        : control(window::control(name))
+    {
+        if (control.kind != kKindOf<Widget>)
+            throw "the window's description gives this control another kind";
+    }
+    const window::Control& control;
+};
+
 template <typename Widget>
 Widget* place(QWidget* parent, const window::Control& control)
 {
@@ -114,8 +138,9 @@ constexpr Qt::Alignment qAlignment(window::Alignment alignment)
     return Qt::AlignLeft;
 }
 
-QLineEdit* makeLineEdit(QWidget* parent, const window::Control& control)
+QLineEdit* makeLineEdit(QWidget* parent, Described<QLineEdit> described)
 {
+    const window::Control& control = described.control;
     auto* box = place<QLineEdit>(parent, control);
     box->setMaxLength(std::numeric_limits<int>::max()); // Qt would stop at 32767
     box->setAlignment(qAlignment(control.alignment) | Qt::AlignVCenter);
@@ -123,9 +148,9 @@ QLineEdit* makeLineEdit(QWidget* parent, const window::Control& control)
     return box;
 }
 
-QPlainTextEdit* makeTextArea(QWidget* parent, const window::Control& control)
+QPlainTextEdit* makeTextArea(QWidget* parent, Described<QPlainTextEdit> described)
 {
-    auto* box = place<QPlainTextEdit>(parent, control);
+    auto* box = place<QPlainTextEdit>(parent, described.control);
     box->setReadOnly(true);
     // Read-only, but a keyboard user can still reach, select and copy.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -138,15 +163,16 @@ QPlainTextEdit* makeTextArea(QWidget* parent, const window::Control& control)
     return box;
 }
 
-QPushButton* makeButton(QWidget* parent, const window::Control& control)
+QPushButton* makeButton(QWidget* parent, Described<QPushButton> described)
 {
-    auto* button = place<QPushButton>(parent, control);
-    button->setText(fromUtf8(control.caption));
+    auto* button = place<QPushButton>(parent, described.control);
+    button->setText(fromUtf8(described.control.caption));
     return button;
 }
 
-QLabel* makeLabel(QWidget* parent, const window::Control& control)
+QLabel* makeLabel(QWidget* parent, Described<QLabel> described)
 {
+    const window::Control& control = described.control;
     auto* label = place<QLabel>(parent, control);
     label->setTextFormat(Qt::PlainText);
     label->setText(fromUtf8(control.caption));
@@ -175,22 +201,22 @@ void showErrorBox(QWidget* parent, const QString& message)
 
 Form1::Form1(Form1Setup setup, QWidget* parent)
     : QWidget(parent, kFrame)
-    , Text6(makeTextArea(this, window::control("Text6")))
-    , Text5(makeTextArea(this, window::control("Text5")))
-    , Command2(makeButton(this, window::control("Command2")))
-    , Text4(makeLineEdit(this, window::control("Text4")))
-    , Command1(makeButton(this, window::control("Command1")))
-    , Text3(makeLineEdit(this, window::control("Text3")))
-    , Text2(makeLineEdit(this, window::control("Text2")))
-    , Text1(makeLineEdit(this, window::control("Text1")))
-    , Label7(makeLabel(this, window::control("Label7")))
-    , Label6(makeLabel(this, window::control("Label6")))
-    , Label5(makeLabel(this, window::control("Label5")))
-    , Label4(makeLabel(this, window::control("Label4")))
-    , Label3(makeLabel(this, window::control("Label3")))
-    , Label1(makeLabel(this, window::control("Label1")))
+    , Text6(makeTextArea(this, "Text6"))
+    , Text5(makeTextArea(this, "Text5"))
+    , Command2(makeButton(this, "Command2"))
+    , Text4(makeLineEdit(this, "Text4"))
+    , Command1(makeButton(this, "Command1"))
+    , Text3(makeLineEdit(this, "Text3"))
+    , Text2(makeLineEdit(this, "Text2"))
+    , Text1(makeLineEdit(this, "Text1"))
+    , Label7(makeLabel(this, "Label7"))
+    , Label6(makeLabel(this, "Label6"))
+    , Label5(makeLabel(this, "Label5"))
+    , Label4(makeLabel(this, "Label4"))
+    , Label3(makeLabel(this, "Label3"))
+    , Label1(makeLabel(this, "Label1"))
     , m_setup(std::move(setup))
-    , m_fields(Text1, Text2, Text3, Text4, Text5, Text6)
+    , m_fields(*this)
     , m_notice(makeNotice(this))
 {
     setObjectName(QStringLiteral("Form1"));
