@@ -133,17 +133,18 @@ void writeCss()
     // On a screen up to 460 pixels wide, a phone's held upright, the whole
     // window grows to the screen's width, or its height where that is less.
     std::cout << "\n/* The window's size, colours, font and controls, in twips */\n"
-              << ":root { --text: " << colour(window::kTextColour) << "; }\n"
-              << "@media (max-width: 460px) {\n  :root { --twip: min(calc(100vw / " << window::kWidth
-              << "), calc(100vh / " << window::kHeight << ")); }\n}\n"
-              << "#Form1 { width: " << twips(window::kWidth) << "; height: " << twips(window::kHeight)
-              << "; background: " << colour(window::kBackground) << "; color: var(--text); font: "
-              << twips(window::kFontSize);
+              << ":root { --twip: calc(1px / " << window::kTwipsPerPixel
+              << "); --text: " << colour(window::kTextColour) << "; --font-families:";
     for (std::string_view family : window::kFontFamilies)
         std::cout << (family.find(' ') == std::string_view::npos ? " " + std::string(family)
                                                                  : " \"" + std::string(family) + '"')
                   << ',';
-    std::cout << " sans-serif; }\n";
+    std::cout << " sans-serif; }\n"
+              << "@media (max-width: 460px) {\n  :root { --twip: min(calc(100vw / " << window::kWidth
+              << "), calc(100vh / " << window::kHeight << ")); }\n}\n"
+              << "#Form1 { width: " << twips(window::kWidth) << "; height: " << twips(window::kHeight)
+              << "; background: " << colour(window::kBackground) << "; color: var(--text); font: "
+              << twips(window::kFontSize) << " var(--font-families); }\n";
     for (const Control& control : window::kControls) {
         std::cout << '#' << control.name << " { left: " << twips(control.rect.left)
                   << "; top: " << twips(control.rect.top) << "; width: " << twips(control.rect.width)

@@ -244,13 +244,16 @@ class Page(Window):
 class Firefox(Page):
     """The page in Firefox ESR, full screen in a profile of its own. A Tab
     from the last box leaves the page for the browser's own controls: the
-    way round to the first box goes back through the page."""
+    way round to the first box goes back through the window's tab stops."""
     def command(self, home, site):
+        with open(f"{site}/index.html") as page:
+            window = page.read().split("<main", 1)[1].split("</main>", 1)[0]
+        self.stops = len(re.findall(r"<(input|textarea|button)\b", window))
         return ["/usr/bin/firefox-esr", "--no-remote", "--profile", firefox_profile("pl"), "--kiosk",
                 f"http://127.0.0.1:{serve.start(site).server_port}/"]
 
     def round(self):
-        self.press(*["Shift_L+Tab"] * 7)
+        self.press(*["Shift_L+Tab"] * (self.stops - 1))
 
 
 class Windows(Face):
