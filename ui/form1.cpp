@@ -21,8 +21,8 @@ namespace {
 constexpr QRect pixels(window::Twips rect)
 {
     constexpr int perPixel = window::kTwipsPerPixel;
-    return {rect.left / perPixel, rect.top / perPixel, rect.width / perPixel,
-        rect.height / perPixel};
+    return {
+        rect.left / perPixel, rect.top / perPixel, rect.width / perPixel, rect.height / perPixel};
 }
 
 QColor qColor(window::Colour colour)

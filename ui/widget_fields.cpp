@@ -26,9 +26,11 @@ WidgetFields::WidgetFields(const QWidget& form)
     for (Field field : kAllFields) {
         const QString name = fromUtf8(fieldName(field));
         if (window::find(fieldName(field))->kind == window::Kind::LineEdit)
-            m_lines.at(indexOf(field)) = form.findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
+            m_lines.at(indexOf(field))
+                = form.findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
         else
-            m_areas.at(indexOf(field)) = form.findChild<QPlainTextEdit*>(name, Qt::FindDirectChildrenOnly);
+            m_areas.at(indexOf(field))
+                = form.findChild<QPlainTextEdit*>(name, Qt::FindDirectChildrenOnly);
     }
 }
 

@@ -14,8 +14,8 @@ int main()
     if (display == nullptr)
         return 1;
     const int screen = DefaultScreen(display);
-    const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, width, height,
-        0, BlackPixel(display, screen), WhitePixel(display, screen));
+    const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, width,
+        height, 0, BlackPixel(display, screen), WhitePixel(display, screen));
     XSelectInput(display, window, ExposureMask);
     XMapWindow(display, window);
     for (;;) {

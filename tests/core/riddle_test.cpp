@@ -145,7 +145,8 @@ TEST_P(DrawErrorTable, IsReportedBeforeAnyWrite)
 }
 
 INSTANTIATE_TEST_SUITE_P(Generators, DrawErrorTable,
-    ::testing::Values(DrawErrorRow{"BeyondSixteenBits", 400.0F, "Przepełnienie: liczba jest zbyt duża."},
+    ::testing::Values(
+        DrawErrorRow{"BeyondSixteenBits", 400.0F, "Przepełnienie: liczba jest zbyt duża."},
         DrawErrorRow{"Infinite", std::numeric_limits<float>::infinity(),
             "Błąd obliczeń zmiennoprzecinkowych."}),
     [](const auto& row) { return std::string(row.param.name); });
