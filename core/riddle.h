@@ -61,6 +61,22 @@ private:
 // formulas in letters to Text6.
 void writeStartTexts(RiddleFields& fields);
 
+// The riddle's numbers: m, n and p read from Text1..Text3, and the a, b and
+// c of the parabola through (1; m), (2; n) and (3; p).
+struct Riddle {
+    double m = 0;
+    double n = 0;
+    double p = 0;
+    double a = 0;
+    double b = 0;
+    double c = 0;
+};
+
+// Reads m, n and p from Text1..Text3 with `separator` and finds a, b and c,
+// exactly as solve() does. Raises OverflowError when a value or a step of
+// the arithmetic leaves the double range.
+[[nodiscard]] Riddle readRiddle(const RiddleFields& fields, const DecimalSeparator& separator);
+
 // Reads m, n and p from Text1..Text3 with the user's decimal separator,
 // finds a, b and c, and writes the formulas with their values to Text6, then
 // the polynomial to Text4. Raises OverflowError, before any write, when a

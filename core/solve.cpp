@@ -10,26 +10,6 @@ namespace parabolix {
 
 namespace {
 
-struct Coefficients {
-    double a = 0;
-    double b = 0;
-    double c = 0;
-};
-
-// The grouping and order below are part of the result: a different order
-// rounds differently, and the residue for 0.1, 0.2, 0.3 would change.
-Coefficients fitParabola(double m, double n, double p)
-{
-    // 4 and 3 are small integers in the formulas, widened to double when used.
-    const double four = std::int16_t{4};
-    const double three = std::int16_t{3};
-    return {
-        .a = add(subtract(multiply(0.5, p), n), multiply(0.5, m)),
-        .b = subtract(subtract(multiply(four, n), multiply(2.5, m)), multiply(1.5, p)),
-        .c = add(subtract(multiply(three, m), multiply(three, n)), p),
-    };
-}
-
 // A coefficient of exactly 1 or -1 is written without the digit: x^2, -x.
 std::string leadingTerm(double a, const DecimalSeparator& separator)
 {
@@ -72,12 +52,29 @@ std::string constantTerm(double c, const DecimalSeparator& separator)
 
 } // namespace
 
-void solve(RiddleFields& fields, const DecimalSeparator& separator)
+Riddle readRiddle(const RiddleFields& fields, const DecimalSeparator& separator)
 {
     const double m = textToNumber(fields.text(Field::Text1), separator);
     const double n = textToNumber(fields.text(Field::Text2), separator);
     const double p = textToNumber(fields.text(Field::Text3), separator);
-    const auto [a, b, c] = fitParabola(m, n, p);
+    // 4 and 3 are small integers in the formulas, widened to double when used.
+    const double four = std::int16_t{4};
+    const double three = std::int16_t{3};
+    // The grouping and order below are part of the result: a different order
+    // rounds differently, and the residue for 0.1, 0.2, 0.3 would change.
+    return {
+        .m = m,
+        .n = n,
+        .p = p,
+        .a = add(subtract(multiply(0.5, p), n), multiply(0.5, m)),
+        .b = subtract(subtract(multiply(four, n), multiply(2.5, m)), multiply(1.5, p)),
+        .c = add(subtract(multiply(three, m), multiply(three, n)), p),
+    };
+}
+
+void solve(RiddleFields& fields, const DecimalSeparator& separator)
+{
+    const auto [m, n, p, a, b, c] = readRiddle(fields, separator);
 
     const std::string_view br = texts::kLineBreak;
     std::string formulas;
