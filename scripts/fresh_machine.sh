@@ -15,7 +15,20 @@ fresh_root() {
   root=$(mktemp -d /var/tmp/parabolix-fresh.XXXXXX)
   chmod 755 "$root" # its / is everyone's
   local started=$SECONDS
-  make_root bookworm "$root" sudo git
+  make_root bookworm "$root" sudo git ca-certificates
+  # What this machine's network asks of every machine on it: the certificate
+  # authorities it trusts beyond Debian's, and npm's settings; no package.
+  as_root python3 - /etc/ssl/certs/ca-certificates.crt "$root" <<'PY'
+import re, sys
+pem = r"-----BEGIN CERTIFICATE-----.*?-----END CERTIFICATE-----"
+mine, theirs = (set(re.findall(pem, open(bundle).read(), re.S))
+                for bundle in (sys.argv[1], f"{sys.argv[2]}/etc/ssl/certs/ca-certificates.crt"))
+for i, certificate in enumerate(sorted(mine - theirs)):
+    with open(f"{sys.argv[2]}/usr/local/share/ca-certificates/machine-{i}.crt", "w") as file:
+        print(certificate, file=file)
+PY
+  as_root chroot "$root" update-ca-certificates >/dev/null
+  [ ! -f /etc/npmrc ] || as_root cp /etc/npmrc "$root/etc/npmrc"
   as_root chroot "$root" sh -c 'useradd --create-home --shell /bin/bash pupil &&
     echo "pupil ALL=(ALL) NOPASSWD: ALL" >/etc/sudoers.d/pupil'
   as_root git clone -q "$PWD" "$root/home/pupil/parabolix"
