@@ -1,13 +1,12 @@
 #include "plot.h"
 
-#include "checked_arithmetic.h"
-#include "errors.h"
 #include "number_text.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <tuple>
 #include <utility>
 
@@ -20,13 +19,9 @@ struct Point {
     double y = 0;
 };
 
-// A value computed for the plot, which must stay within a double's range.
-double finite(double value)
-{
-    if (!std::isfinite(value))
-        throw OverflowError();
-    return value;
-}
+// Where a value computed for the plot leaves a double's range, the plot
+// says so instead of naming the special points. It raises nothing: on the
+// page it is built without exceptions, which would double its size.
 
 // The part of the riddle's plane in view. Spans are taken by halves, so that
 // even the widest pair of doubles never overflows.
@@ -97,7 +92,15 @@ Frame frameFor(const std::vector<Point>& must, const std::vector<Point>& wanted)
 std::vector<double> roundNumbers(double low, double high)
 {
     const double raw = (high / 2 - low / 2) / 3;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    std::vector<double> values;
+    if (!std::isfinite(raw) || raw <= 0)
+        return values;
+    // Stepped, not taken from pow and log10, which the page would then carry.
+    double power = 1;
+    while (power * 10 <= raw)
+        power *= 10;
+    while (power > raw)
+        power /= 10;
     double step = power * 10;
     for (double factor : {1.0, 2.0, 5.0}) {
         if (factor * power >= raw) {
@@ -105,7 +108,6 @@ std::vector<double> roundNumbers(double low, double high)
             break;
         }
     }
-    std::vector<double> values;
     if (!std::isfinite(step) || step <= 0)
         return values;
     for (double k = std::ceil(low / step); k * step <= high && values.size() < 20; ++k)
@@ -144,15 +146,24 @@ struct Special {
     std::optional<Point> vertex;
 };
 
-Special parabolaPoints(const Riddle& riddle, const DecimalSeparator& separator)
+bool finite(std::initializer_list<double> values)
 {
-    const auto [m, n, p, a, b, c] = riddle;
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+std::optional<Special> parabolaPoints(const Riddle& riddle, const DecimalSeparator& separator)
+{
+    const double a = riddle.a;
+    const double b = riddle.b;
+    const double c = riddle.c;
     Special special;
     special.sentences.emplace_back(
         a > 0 ? "Ramiona skierowane w górę." : "Ramiona skierowane w dół.");
-    const double delta = subtract(multiply(b, b), multiply(multiply(4, a), c));
-    const double xw = finite(-b / multiply(2, a));
-    const double yw = finite(-delta / multiply(4, a));
+    const double delta = b * b - 4 * a * c;
+    const double xw = -b / (2 * a);
+    const double yw = -delta / (4 * a);
+    if (!finite({b * b, 4 * a, 4 * a * c, delta, xw, yw}))
+        return std::nullopt;
     const Number xwText = number(xw, separator);
     const Number ywText = number(yw, separator);
     special.sentences.push_back("Wierzchołek W "
@@ -172,9 +183,11 @@ Special parabolaPoints(const Riddle& riddle, const DecimalSeparator& separator)
     if (delta > 0) {
         // The root that adds magnitudes first, then the other from their
         // product c/a: neither loses its digits to a cancellation.
-        const double q = finite(-(b + std::copysign(std::sqrt(delta), b)) / 2);
-        const double first = finite(q / a);
-        const double second = finite(c / q);
+        const double q = -(b + std::copysign(std::sqrt(delta), b)) / 2;
+        const double first = q / a;
+        const double second = c / q;
+        if (!finite({q, first, second}))
+            return std::nullopt;
         const std::string x1 = zero("x1", std::min(first, second));
         special.sentences.push_back(
             "Miejsca zerowe: " + x1 + ", " + zero("x2", std::max(first, second)) + ".");
@@ -186,12 +199,14 @@ Special parabolaPoints(const Riddle& riddle, const DecimalSeparator& separator)
     return special;
 }
 
-Special linePoints(const Riddle& riddle, const DecimalSeparator& separator)
+std::optional<Special> linePoints(const Riddle& riddle, const DecimalSeparator& separator)
 {
     Special special;
     special.sentences.emplace_back("To nie jest parabola.");
     if (riddle.b != 0) {
-        const double x0 = finite(-riddle.c / riddle.b);
+        const double x0 = -riddle.c / riddle.b;
+        if (!finite({x0}))
+            return std::nullopt;
         const Number text = number(x0, separator);
         special.sentences.push_back("Miejsce zerowe: x0" + text.shown() + ".");
         special.rows.push_back({"miejsce zerowe x0", coordinates(text, {"0"})});
@@ -252,11 +267,17 @@ Plot picture(
     for (double y : roundNumbers(frame.yMin, frame.yMax))
         plot.yTicks.push_back({top(frame, y), doubleToText(y, separator)});
 
-    const auto [m, n, p, a, b, c] = riddle;
+    // Named, not bound: clang 14 cannot capture a structured binding.
+    const double m = riddle.m;
+    const double n = riddle.n;
+    const double p = riddle.p;
+    const double a = riddle.a;
+    const double b = riddle.b;
+    const double c = riddle.c;
     const auto f = [&](double x) { return (a * x + b) * x + c; };
     const auto pitch = [&](double y) {
         const double height = std::clamp((y / 2 - frame.yMin / 2) / frame.halfHeight(), 0.0, 1.0);
-        return 220 * std::exp2(2 * (std::isnan(height) ? 0.5 : height)); // two octaves up from A3
+        return 220 + 660 * (std::isnan(height) ? 0.5 : height); // A3 up to A5
     };
     const auto pan = [&](double x) {
         return std::clamp((x / 2 - frame.xMin / 2) / frame.halfWidth() * 2 - 1, -1.0, 1.0);
@@ -370,12 +391,8 @@ Number number(double value, const DecimalSeparator& separator)
     return {zero ? "0" : (negative ? "-" : "") + rounded, true};
 }
 
-Plot points(const RiddleFields& fields, const DecimalSeparator& separator)
+Plot points(const Riddle& riddle, const DecimalSeparator& separator)
 {
-    Riddle riddle;
-    riddle.m = textToNumber(fields.text(Field::Text1), separator);
-    riddle.n = textToNumber(fields.text(Field::Text2), separator);
-    riddle.p = textToNumber(fields.text(Field::Text3), separator);
     Plot plot = picture(riddle, {}, false, separator);
     plot.description = "Punkty " + namedPoints(riddle, separator)
         + ". Kliknij „oblicz”, aby zobaczyć parabolę, która przez nie przechodzi.";
@@ -383,23 +400,24 @@ Plot points(const RiddleFields& fields, const DecimalSeparator& separator)
     return plot;
 }
 
-Plot solved(const RiddleFields& fields, const DecimalSeparator& separator)
+Plot solved(const Riddle& riddle, std::string_view polynomial, const DecimalSeparator& separator)
 {
-    const Riddle riddle = readRiddle(fields, separator);
-    const std::string polynomial = fields.text(Field::Text4);
-    const std::string first = riddle.a != 0 ? "Parabola y = " + polynomial
-            + " przechodzi przez punkty " + namedPoints(riddle, separator) + "."
-                                            : "Punkty " + namedPoints(riddle, separator)
-            + " leżą na jednej prostej: y = " + polynomial + ".";
+    const std::string points = namedPoints(riddle, separator);
+    std::string first
+        = riddle.a != 0 ? "Parabola y = " : "Punkty " + points + " leżą na jednej prostej: y = ";
+    first.append(polynomial);
+    first += riddle.a != 0 ? " przechodzi przez punkty " + points + "." : std::string(".");
+    std::optional<Special> found
+        = riddle.a != 0 ? parabolaPoints(riddle, separator) : linePoints(riddle, separator);
     Special special;
-    try {
-        special = riddle.a != 0 ? parabolaPoints(riddle, separator) : linePoints(riddle, separator);
+    if (found) {
+        special = std::move(*found);
         special.sentences.push_back(
             "Punkt przecięcia z osią OY: (0; " + doubleToText(riddle.c, separator) + ").");
         special.rows.push_back(
             {"przecięcie z osią OY", "(0; " + doubleToText(riddle.c, separator) + ")"});
-    } catch (const OverflowError&) {
-        special = {{"Pozostałych wartości nie da się obliczyć: są zbyt duże."}, {}, {}, {}};
+    } else {
+        special.sentences.emplace_back("Pozostałych wartości nie da się obliczyć: są zbyt duże.");
     }
     Plot plot = picture(riddle, special, true, separator);
     special.sentences.insert(special.sentences.begin(), first);

@@ -91,13 +91,14 @@ struct Plot {
     std::vector<Tone> glide;
 };
 
-// The points A, B and C alone, from m, n and p in Text1..Text3: at start and
-// after a draw. Raises OverflowError when a text's number is beyond a double.
-[[nodiscard]] Plot points(const RiddleFields& fields, const DecimalSeparator& separator);
+// The points A, B and C alone, at start and after a draw, from the riddle's
+// m, n and p (readRiddle). Raises nothing.
+[[nodiscard]] Plot points(const Riddle& riddle, const DecimalSeparator& separator);
 
 // After solving: the parabola or line through A, B and C with its special
-// points, the text naming the polynomial in Text4. Raises OverflowError when
-// solving would; a special point beyond a double's range is only named so.
-[[nodiscard]] Plot solved(const RiddleFields& fields, const DecimalSeparator& separator);
+// points, its text naming `polynomial` (Text4). A special point beyond a
+// double's range is only said to be so. Raises nothing.
+[[nodiscard]] Plot solved(
+    const Riddle& riddle, std::string_view polynomial, const DecimalSeparator& separator);
 
 } // namespace parabolix::plot

@@ -2,6 +2,7 @@
 // calls these; each returns the Polish text of the error the operation raised,
 // or an empty text, and leaves the boxes as the operation left them, as the
 // window does.
+#include "plot_json.h"
 #include "riddle.h"
 
 #include <emscripten.h>
@@ -76,6 +77,21 @@ EMSCRIPTEN_KEEPALIVE const char* parabolix_solve(const char* separator)
 EMSCRIPTEN_KEEPALIVE const char* parabolix_draw()
 {
     return run([] { draw(fields, generator, clock); });
+}
+
+// The plot of the riddle in the boxes, as JSON: the points alone, or with
+// `solved` the curve through them; empty should the boxes' numbers not serve.
+EMSCRIPTEN_KEEPALIVE const char* parabolix_plot(const char* separator, int solved)
+{
+    try {
+        const DecimalSeparator decimal(separator);
+        const Riddle riddle = readRiddle(fields, decimal);
+        result = toJson(solved != 0 ? plot::solved(riddle, fields.text(Field::Text4), decimal)
+                                    : plot::points(riddle, decimal));
+    } catch (const Error&) {
+        result.clear();
+    }
+    return result.c_str();
 }
 
 // What a screen reader is told after a draw.

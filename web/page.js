@@ -35,6 +35,101 @@ function showError(message, button) {
   dialog.showModal();
 }
 
+// The picture: axes, ticks, the axis of symmetry, the curve and the points,
+// each where the core placed it.
+const SVG = 'http://www.w3.org/2000/svg';
+const SHAPES = {
+  circle: (x, y) => `M${x - 5} ${y}a5 5 0 1 0 10 0a5 5 0 1 0 -10 0`,
+  square: (x, y) => `M${x - 5} ${y - 5}h10v10h-10z`,
+  triangle: (x, y) => `M${x} ${y - 6}l6 10h-12z`,
+  diamond: (x, y) => `M${x} ${y - 6}l6 6l-6 6l-6 -6z`,
+  ring: (x, y) => `M${x - 4} ${y}a4 4 0 1 0 8 0a4 4 0 1 0 -8 0`,
+  cross: (x, y) => `M${x - 5} ${y - 5}l10 10m0 -10l-10 10`,
+};
+
+function draw(svg, plot) {
+  const add = (name, attributes, text) => {
+    const element = document.createElementNS(SVG, name);
+    for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
+    if (text !== undefined) element.textContent = text;
+    svg.append(element);
+  };
+  svg.replaceChildren();
+  if (plot.axisX !== null) add('path', { class: 'axis', d: `M0 ${plot.axisX}H${plot.width}` });
+  if (plot.axisY !== null) add('path', { class: 'axis', d: `M${plot.axisY} 0V${plot.height}` });
+  for (const [at, label] of plot.xTicks) {
+    add('path', { class: 'axis', d: `M${at} ${plot.xTicksAt - 3}v6` });
+    add('text', { x: at, y: plot.xTicksAt + 14, 'text-anchor': 'middle' }, label);
+  }
+  for (const [at, label] of plot.yTicks) {
+    add('path', { class: 'axis', d: `M${plot.yTicksAt - 3} ${at}h6` });
+    add('text', { x: plot.yTicksAt - 5, y: at + 4, 'text-anchor': 'end' }, label);
+  }
+  if (plot.symmetry !== null) add('path', { class: 'symmetry', d: `M${plot.symmetry} 0V${plot.height}` });
+  if (plot.curve) add('path', { class: 'curve', d: plot.curve });
+  for (const mark of plot.marks) {
+    add('path', { class: `mark ${mark.shape}`, d: SHAPES[mark.shape](mark.x, mark.y) });
+    if (mark.label) add('text', { class: 'label', x: mark.x + 8, y: mark.y - 8 }, mark.label);
+  }
+}
+
+// The plot under the picture: its text, its table and the slider's steps.
+function showPlot(plot) {
+  draw(byId('picture'), plot);
+  byId('plotText').textContent = plot.description;
+  byId('points').tBodies[0].replaceChildren(...plot.table.map(([point, coordinates]) => {
+    const row = document.createElement('tr');
+    row.append(Object.assign(document.createElement('th'), { scope: 'row', textContent: point }),
+      Object.assign(document.createElement('td'), { textContent: coordinates }));
+    return row;
+  }));
+  const walk = byId('walk');
+  walk.max = plot.steps.length - 1;
+  walk.value = plot.firstStep;
+  walk.oninput = () => {
+    walk.setAttribute('aria-valuetext', plot.steps[walk.value]);
+    byId('walkText').textContent = plot.steps[walk.value];
+  };
+  walk.oninput();
+  byId('listen').onclick = () => listen(plot);
+}
+
+// Plays the core's plan of tones: pitch for height, the ear for the side.
+let audio;
+function listen(plot) {
+  try {
+    audio ??= new AudioContext();
+    const now = audio.currentTime + 0.05;
+    const voice = (start, end) => {
+      const oscillator = audio.createOscillator();
+      const panner = audio.createStereoPanner();
+      const gain = audio.createGain();
+      gain.gain.setValueAtTime(0, now + start);
+      gain.gain.linearRampToValueAtTime(0.2, now + start + 0.01);
+      gain.gain.setValueAtTime(0.2, now + end - 0.01);
+      gain.gain.linearRampToValueAtTime(0, now + end);
+      oscillator.connect(panner).connect(gain).connect(audio.destination);
+      oscillator.start(now + start);
+      oscillator.stop(now + end);
+      return [oscillator.frequency, panner.pan];
+    };
+    for (const [start, duration, frequency, pan] of plot.tones) {
+      const [pitch, side] = voice(start, start + duration);
+      pitch.value = frequency;
+      side.value = pan;
+    }
+    if (plot.glide.length) {
+      const [pitch, side] = voice(0, plot.glide[plot.glide.length - 1][0]);
+      for (const [time, frequency, pan] of plot.glide) {
+        pitch.linearRampToValueAtTime(frequency, now + time);
+        side.linearRampToValueAtTime(pan, now + time);
+      }
+    }
+  } catch {
+    // A browser with no sound to give: the picture and its text still are.
+  }
+}
+
 function start(core) {
   const separator = browserDecimalSeparator();
   // Runs one of the core's operations; returns whether it succeeded.
@@ -43,15 +138,25 @@ function start(core) {
     if (error) showError(error, button);
     return !error;
   };
+  const plot = (solved) => {
+    const json = core.ccall('parabolix_plot', 'string', ['string', 'number'], [separator, solved]);
+    if (json) showPlot(JSON.parse(json));
+  };
   const Command1 = byId('Command1');
   const Command2 = byId('Command2');
   Command1.addEventListener('click', () => {
-    if (run('parabolix_solve', Command1, separator)) announce(byId('Text4').value);
+    if (run('parabolix_solve', Command1, separator)) {
+      announce(byId('Text4').value);
+      plot(1);
+    }
   });
   Command2.addEventListener('click', () => {
-    if (run('parabolix_draw', Command2)) announce(core.ccall('parabolix_drawn_numbers', 'string'));
+    if (run('parabolix_draw', Command2)) {
+      announce(core.ccall('parabolix_drawn_numbers', 'string'));
+      plot(0);
+    }
   });
-  run('parabolix_start', Command1);
+  if (run('parabolix_start', Command1)) plot(0);
   byId('Text1').focus();
   performance.mark('parabolix-ready');
 }

@@ -3,6 +3,7 @@
 // manifest`) to standard output, from the window's description, when the page
 // is built. The site stays static: the window
 // shows, in its place and colours, before any script has run.
+#include "plot.h"
 #include "window_description.h"
 
 #include <algorithm>
@@ -106,7 +107,25 @@ void writeHtml()
         std::cout << element(control) << '\n';
     std::cout << R"(<div id="notice" aria-live="polite"></div>
 </main>
-<dialog id="message" role="alertdialog" aria-labelledby="messageTitle" aria-describedby="messageText">
+)";
+    // The plot beside the window, after Text6 in the tab order: a picture the
+    // script draws, its description, its points, a slider along the curve and
+    // a button that plays it. Its size is fixed from the first paint, so that
+    // the window never moves when it is drawn.
+    namespace plot = parabolix::plot;
+    std::cout << "<figure id=\"plot\">\n<svg id=\"picture\" viewBox=\"0 0 " << plot::kWidth << ' '
+              << plot::kHeight << "\" role=\"img\"" << attribute("aria-label", plot::kTitle)
+              << " aria-describedby=\"plotText\"></svg>\n<figcaption id=\"plotText\"></figcaption>\n"
+              << "<table id=\"points\"><caption>" << escaped(plot::kTableCaption)
+              << "</caption><thead><tr><th scope=\"col\">" << escaped(plot::kPointHeading)
+              << "</th><th scope=\"col\">" << escaped(plot::kCoordinatesHeading)
+              << "</th></tr></thead><tbody></tbody></table>\n<label for=\"walk\">"
+              << escaped(plot::kWalkLabel)
+              << "</label>\n<input type=\"range\" id=\"walk\" min=\"0\" max=\"0\" value=\"0\" "
+                 "aria-describedby=\"plotText\">\n<p id=\"walkText\" aria-hidden=\"true\"></p>\n"
+                 "<button type=\"button\" id=\"listen\">"
+              << escaped(plot::kListenCaption) << "</button>\n</figure>\n";
+    std::cout << R"(<dialog id="message" role="alertdialog" aria-labelledby="messageTitle" aria-describedby="messageText">
 <h1 id="messageTitle">)" << title << R"(</h1>
 <p id="messageText"></p>
 <form method="dialog"><button aria-describedby="messageText">OK</button></form>

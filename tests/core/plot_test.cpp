@@ -43,7 +43,11 @@ TEST_P(PlotText, DescribesThePictureInPolish)
     const TextRow& row = GetParam();
     const DecimalSeparator separator(row.separator);
     const FieldRecord fields = typed(row.m, row.n, row.p, separator, row.solved);
-    EXPECT_EQ((row.solved ? solved : points)(fields, separator).description, row.description);
+    const Riddle riddle = readRiddle(fields, separator);
+    EXPECT_EQ((row.solved ? solved(riddle, fields.text(Field::Text4), separator)
+                          : points(riddle, separator))
+                  .description,
+        row.description);
 }
 
 INSTANTIATE_TEST_SUITE_P(Riddles, PlotText,
@@ -110,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(Values, PlotNumber,
 TEST(Plot, TableAndSliderNameEveryPointAsTheTextDoes)
 {
     const DecimalSeparator separator(",");
-    const Plot plot = solved(typed("16", "34", "58", separator), separator);
+    const FieldRecord fields = typed("16", "34", "58", separator);
+    const Plot plot = solved(readRiddle(fields, separator), fields.text(Field::Text4), separator);
     std::vector<std::string> table;
     for (const Row& row : plot.table)
         table.push_back(row.point + " " + row.coordinates);
@@ -150,7 +155,8 @@ TEST_P(PlotPicture, FramesThePointsAndDrawsTheCurveThroughThem)
 {
     const PictureRow& row = GetParam();
     const DecimalSeparator separator(",");
-    const Plot plot = solved(typed(row.m, row.n, row.p, separator), separator);
+    const FieldRecord fields = typed(row.m, row.n, row.p, separator);
+    const Plot plot = solved(readRiddle(fields, separator), fields.text(Field::Text4), separator);
     std::string labels;
     for (const Mark& mark : plot.marks) {
         labels += mark.label.empty() ? (mark.shape == Shape::Ring ? "o" : "+") : mark.label;
@@ -190,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(Riddles, PlotPicture,
 TEST(Plot, BeforeSolvingThreeRisingTonesAndNoCurve)
 {
     const DecimalSeparator separator(",");
-    const Plot plot = points(typed("7", "58", "101", separator, false), separator);
+    const Plot plot = points(readRiddle(typed("7", "58", "101", separator, false), separator), separator);
     EXPECT_EQ(plot.curve, "");
     ASSERT_EQ(plot.tones.size(), 3U);
     EXPECT_LT(plot.tones.at(0).frequency, plot.tones.at(1).frequency);

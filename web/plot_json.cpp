@@ -1,0 +1,117 @@
+#include "plot_json.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace parabolix::web {
+
+namespace {
+
+// The plot as the page's script draws and plays it, appended to one text:
+// each text joined from temporaries would cost the page its own cleanup code.
+class Json {
+public:
+    Json& text(std::string_view text)
+    {
+        m_out += '"';
+        for (char c : text) {
+            if (c == '"' || c == '\\')
+                m_out += '\\';
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x",
+                    static_cast<unsigned>(static_cast<unsigned char>(c)));
+                m_out += escape;
+            } else {
+                m_out += c;
+            }
+        }
+        m_out += '"';
+        return *this;
+    }
+    Json& number(double value)
+    {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.6g", std::isfinite(value) ? value : 0.0);
+        m_out += text;
+        return *this;
+    }
+    Json& number(const std::optional<double>& value)
+    {
+        if (value)
+            return number(*value);
+        m_out += "null";
+        return *this;
+    }
+    // `"name":` after a comma, or after the brace that opens an object.
+    Json& key(std::string_view name)
+    {
+        m_out += m_out.empty() || m_out.back() == '{' ? "" : ",";
+        return text(name).raw(":");
+    }
+    Json& raw(std::string_view text)
+    {
+        m_out += text;
+        return *this;
+    }
+    template <typename Each, typename Write>
+    Json& list(const std::vector<Each>& items, Write write)
+    {
+        m_out += '[';
+        for (const Each& item : items) {
+            if (m_out.back() != '[')
+                m_out += ',';
+            write(*this, item);
+        }
+        m_out += ']';
+        return *this;
+    }
+    [[nodiscard]] std::string& out() { return m_out; }
+
+private:
+    std::string m_out;
+};
+
+} // namespace
+
+std::string toJson(const plot::Plot& plot)
+{
+    Json json;
+    static constexpr std::array<const char*, 6> kShapes{
+        "circle", "square", "triangle", "diamond", "ring", "cross"};
+    const auto tick = [](Json& out, const plot::Tick& tick) {
+        out.raw("[").number(tick.at).raw(",").text(tick.label).raw("]");
+    };
+    json.raw("{").key("width").number(plot::kWidth).key("height").number(plot::kHeight);
+    json.key("description").text(plot.description);
+    json.key("table").list(plot.table, [](Json& out, const plot::Row& row) {
+        out.raw("[").text(row.point).raw(",").text(row.coordinates).raw("]");
+    });
+    json.key("marks").list(plot.marks, [](Json& out, const plot::Mark& mark) {
+        out.raw("{").key("label").text(mark.label);
+        out.key("shape").text(kShapes.at(static_cast<std::size_t>(mark.shape)));
+        out.key("x").number(mark.x).key("y").number(mark.y).raw("}");
+    });
+    json.key("axisX").number(plot.axisX).key("axisY").number(plot.axisY);
+    json.key("xTicks").list(plot.xTicks, tick).key("yTicks").list(plot.yTicks, tick);
+    json.key("xTicksAt").number(plot.xTicksAt).key("yTicksAt").number(plot.yTicksAt);
+    json.key("curve").text(plot.curve).key("symmetry").number(plot.symmetry);
+    json.key("steps").list(plot.steps, [](Json& out, const std::string& step) { out.text(step); });
+    json.key("firstStep").number(static_cast<double>(plot.firstStep));
+    json.key("tones").list(plot.tones, [](Json& out, const plot::Tone& tone) {
+        out.raw("[").number(tone.start).raw(",").number(tone.duration).raw(",");
+        out.number(tone.frequency).raw(",").number(tone.pan).raw("]");
+    });
+    json.key("glide").list(plot.glide, [](Json& out, const plot::Tone& tone) {
+        out.raw("[").number(tone.start).raw(",").number(tone.frequency).raw(",");
+        out.number(tone.pan).raw("]");
+    });
+    json.raw("}");
+    return std::move(json.out());
+}
+
+} // namespace parabolix::web
