@@ -313,8 +313,12 @@ Plot picture(
             y = special.vertex->y;
         if (x == 1)
             plot.firstStep = plot.steps.size();
-        plot.steps.push_back("x" + number(x, separator).shown() + "; y"
-            + number(y, separator).shown() + (found == named.end() ? "" : found->second));
+        // Built by appending: GCC 12 warns falsely (-Wrestrict, its bug 105651)
+        // on "x" + std::string at high optimisation.
+        std::string step(1, 'x');
+        step.append(number(x, separator).shown()).append("; y");
+        step.append(number(y, separator).shown());
+        plot.steps.push_back(step.append(found == named.end() ? "" : found->second));
     }
 
     if (!solved) {
@@ -350,7 +354,7 @@ std::vector<Row> abcRows(const Riddle& riddle, const DecimalSeparator& separator
     std::vector<Row> rows;
     for (const auto& [name, x, y] :
         {std::tuple{"A", 1, riddle.m}, std::tuple{"B", 2, riddle.n}, std::tuple{"C", 3, riddle.p}})
-        rows.push_back({name, "(" + std::to_string(x) + "; " + doubleToText(y, separator) + ")"});
+        rows.push_back({name, coordinates({std::to_string(x)}, {doubleToText(y, separator)})});
     return rows;
 }
 
