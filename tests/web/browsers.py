@@ -56,8 +56,10 @@ class Browser:
         self.act("key", [{"type": kind, "value": value} for value in values for kind in ("keyDown", "keyUp")])
 
     def tap(self, id, pointer="mouse", frame="window"):
-        """A click in the middle of the element `id` of `frame`, or with
-        pointer="touch" a finger's tap; the frame lies at the top left."""
+        """A click in the middle of the element `id` of `frame`, scrolled into
+        view, or with pointer="touch" a finger's tap; the frame lies at the
+        top left."""
+        self.run(f"{frame}.$('{id}').scrollIntoView({{block: 'center'}})")  # as a user scrolls to it
         x, y = self.js(f"(r => [r.x + r.width / 2, r.y + r.height / 2])({frame}.$('{id}').getBoundingClientRect())")
         self.act("pointer", [{"type": "pointerMove", "x": int(x), "y": int(y)}, {"type": "pointerDown", "button": 0},
                              {"type": "pointerUp", "button": 0}], {"pointerType": pointer})

@@ -14,7 +14,11 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../web"))
 import serve  # noqa: E402
 
 SYSTEM = "Liczby a,b,c są rozwiązaniami ukladu równań:\na+b+c = {}\n4a+2b+c = {}\n9a+3b+c = {}\n"
-OVERFLOW = ["message: Przepełnienie: liczba jest zbyt duża.", True, "Command1"]
+OVERFLOW = ["message: Przepełnienie: liczba jest zbyt duża.", True, "Command1", True]
+POINTS = "Punkty A(1; {}), B(2; {}) i C(3; {}). Kliknij „oblicz”, aby zobaczyć parabolę, która przez nie przechodzi."
+# The plot as a pupil meets it: its text, whether a curve is drawn, its table's rows, the slider's text.
+PLOT = ("[$('plotText').textContent, !!document.querySelector('#picture .curve'), $('points').tBodies[0].rows.length, "
+        "$('walk').getAttribute('aria-valuetext')]")
 NUMBER = "(10[01]|[1-9][0-9]?)"
 
 
@@ -33,16 +37,16 @@ def press_button(page, id, pointer="mouse", frame="window"):
 
 def solve(page, m, n, p):
     """Types m, n and p (pastes what no keyboard types) and clicks oblicz;
-    after a message, closes it with Escape and tells whether Text6 stayed and
-    the focus came back to oblicz."""
+    after a message, closes it with Escape and tells whether Text6 and the
+    plot stayed and the focus came back to oblicz."""
     for id, text in zip(("Text1", "Text2", "Text3"), (m, n, p)):
         page.type(id, text) if len(text) < 99 else page.run(f"$('{id}').value = {text!r}")
-    before = values(page, "Text6")
+    before = values(page, "Text6"), page.js(PLOT)
     if not (answer := press_button(page, "Command1")).startswith("message"):
         return answer
     page.keys(browsers.KEYS["Escape"])
     page.wait("!$('message').open")
-    return [answer, values(page, "Text6") == before, page.js("document.activeElement.id")]
+    return [answer, values(page, "Text6") == before[0], page.js("document.activeElement.id"), page.js(PLOT) == before[1]]
 
 
 # Language, m, n, p, and what the user meets: the polynomial, or the message.
@@ -62,16 +66,28 @@ def run_checks(engine, site, axe):
         if locale not in pages:
             pages[locale] = page = browsers.ENGINES[engine](locale, url)
             page.ready()
-            same(f"{locale}: start texts and focus", [*values(page, "Text1", "Text2", "Text3", "Text4", "Text5"),
-                 page.js("document.activeElement.id")], ["16", "34", "58", "", SYSTEM.format(*"mnp"), "Text1"])
+            same(f"{locale}: start texts, focus and the points alone", [*values(page, "Text1", "Text2", "Text3", "Text4",
+                 "Text5"), page.js("document.activeElement.id"), page.js(PLOT)], ["16", "34", "58", "",
+                 SYSTEM.format(*"mnp"), "Text1", [POINTS.format(16, 34, 58), False, 3, "x = 1; y = 16; punkt A"]])
         same(f"{locale}: {m[:12]}, {n}, {p} gives {expected}", solve(pages[locale], m, n, p), expected)
 
+    same("en-US: the plot writes its numbers with the period",
+         "W ≈ (0.5; 0.88)" in pages["en-US"].js("$('plotText').textContent"), True)
     pl = pages["pl-PL"]
+    window = "(r => [r.x, r.y, r.width, r.height])($('Form1').getBoundingClientRect())"
+    before = pl.js(window)
+    same("after oblicz the curve is drawn beside the window, which does not move",
+         [solve(pl, "16", "34", "58"), pl.js(PLOT), pl.js(window)], ["3x^2+9x+4", [
+             "Parabola y = 3x^2+9x+4 przechodzi przez punkty A(1; 16), B(2; 34) i C(3; 58). Ramiona skierowane w "
+             "górę. Wierzchołek W = (-1,5; -2,75). Oś symetrii: x = -1,5. Δ = 33. Miejsca zerowe: x1 ≈ -2,46, x2 ≈ "
+             "-0,54. Punkt przecięcia z osią OY: (0; 4).", True, 7, "x = 1; y = 16; punkt A"], before])
     drawn = press_button(pl, "Command2")
     numbers = values(pl, "Text1", "Text2", "Text3")
-    same("the draw puts numbers from 1 to 101 into the boxes, announces them and empties Text4",
-         [drawn, *values(pl, "Text4", "Text5"), all(re.fullmatch(NUMBER, n) for n in numbers)],
-         ["m = {}, n = {}, p = {}".format(*numbers), "", SYSTEM.format(*numbers), True])
+    same("the draw puts numbers from 1 to 101 into the boxes, announces them, empties Text4 and takes the curve away",
+         [drawn, *values(pl, "Text4", "Text5"), all(re.fullmatch(NUMBER, n) for n in numbers), pl.js(PLOT)[:3]],
+         ["m = {}, n = {}, p = {}".format(*numbers), "", SYSTEM.format(*numbers), True,
+          [POINTS.format(*numbers), False, 3]])
+    pl.tap("listen")  # the tones, or in a browser with no sound nothing, and no error either way
     with open(axe) as script:
         pl.run(script.read() + "; axe.run(document, {runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', "
                "'wcag22aa']}).then(r => window.axeSaid = r.violations.map(v => v.id).join() || 'none')")
