@@ -63,6 +63,7 @@ DRAWN = f"m = {NUMBER}, n = {NUMBER}, p = {NUMBER}"
 OVERFLOW = "Przepełnienie: liczba jest zbyt duża."
 NOTIFIED = r'.*UiaRaiseNotificationEvent \(\w+, \d+, \d+, L"{}", L""\): stub'
 WINDOW = r'Window "Parabolix": .*'  # and its controls; their names are the window test's to check
+PLOTTED = re.escape("Parabola y = 0,5x^2-0,5x+1 przechodzi przez punkty A(1; 1), B(2; 2) i C(3; 4).") + ".*"
 
 
 class Step(typing.NamedTuple):
@@ -104,7 +105,11 @@ STEPS = [
          page=[r"p = entry @p selected\."], windows=['Edit "p"']),
     Step("4 typed, Tab to oblicz and space", ["4", "Tab", "space"], window=[r"notification 0,5x\^2-0,5x\+1\."],
          page=[r"0,5x\^2-0,5x\+1"], windows=[NOTIFIED.format(r"0,5x\^2-0,5x\+1")]),
-    Step("Tab round to m", ["Tab"] * 4 + ["<round>"], window=["m = text.", r"1 selected\."],
+    # Beside the window on the page, the plot of the riddle just solved.
+    Step("Tab to the plot's slider", ["Tab"] * 4 + ["<plot>"],
+         page=[r"Wędrówka po wykresie horizontal slider x = 1; y = 1; punkt A\.", PLOTTED],
+         firefox=[PLOTTED + " figure\\.", r"Wędrówka po wykresie slider x = 1; y = 1; punkt A\."]),
+    Step("Tab round to m", ["<round>"], window=["m = text.", r"1 selected\."],
          page=[r"m = entry 1 selected\."], windows=['Edit "m"']),
     Step("1e400 typed, Tab to oblicz and space", ["1", "e", "4", "0", "0", "Tab", "Tab", "Tab", "space"],
          window=["alert Parabolix.", OVERFLOW], page=["alert Parabolix.", f"Parabolix {OVERFLOW}"],
@@ -185,6 +190,9 @@ class Face:
         """From the last box to the first."""
         self.press("Tab")
 
+    def plot(self):
+        """From the last box to the plot beside the window, where there is one."""
+
     def focus(self):
         self.window.set_input_focus(X.RevertToParent, X.CurrentTime)
         self.dpy.sync()
@@ -228,6 +236,7 @@ class Page(Window):
     accessibility on and nothing of its own to say; Orca hearing it."""
     opened = Face.opened  # a browser's window is the browser's to place
     def command(self, home, site):
+        self.window_stops, self.plot_stops = self.stops(site, "main"), self.stops(site, "figure")
         os.makedirs(f"{home}/chromium/Default")
         with open(f"{home}/chromium/Default/Preferences", "w") as preferences:
             json.dump({"translate": {"enabled": False}, "intl": {"accept_languages": "pl"}}, preferences)
@@ -240,20 +249,32 @@ class Page(Window):
     def finish(self):
         pass
 
+    def stops(self, site, where):
+        """How many tab stops the built page has in the element `where`."""
+        with open(f"{site}/index.html") as page:
+            part = page.read().split(f"<{where}", 1)[1].split(f"</{where}>", 1)[0]
+        return len(re.findall(r"<(input|textarea|button)\b", part))
+
+    def plot(self):
+        self.press("Tab")
+        self.on_plot = True
+
+    def round(self):
+        """Through the plot's controls, and round from the last to the first."""
+        self.press(*["Tab"] * (self.plot_stops + (0 if self.__dict__.pop("on_plot", False) else 1)))
+
 
 class Firefox(Page):
     """The page in Firefox ESR, full screen in a profile of its own. A Tab
     from the last box leaves the page for the browser's own controls: the
     way round to the first box goes back through the window's tab stops."""
     def command(self, home, site):
-        with open(f"{site}/index.html") as page:
-            window = page.read().split("<main", 1)[1].split("</main>", 1)[0]
-        self.stops = len(re.findall(r"<(input|textarea|button)\b", window))
+        self.window_stops = self.stops(site, "main")
         return ["/usr/bin/firefox-esr", "--no-remote", "--profile", firefox_profile("pl"), "--kiosk",
                 f"http://127.0.0.1:{serve.start(site).server_port}/"]
 
     def round(self):
-        self.press(*["Shift_L+Tab"] * (self.stops - 1))
+        self.press(*["Shift_L+Tab"] * (self.window_stops - (0 if self.__dict__.pop("on_plot", False) else 1)))
 
 
 class Windows(Face):
