@@ -26,6 +26,8 @@ std::vector<std::string> texts(const FieldRecord& fields)
     return all;
 }
 
+constexpr const char* kOverflow = "Przepełnienie: liczba jest zbyt duża.";
+
 // The message a user reads when `operation` fails; empty when it does not.
 std::string errorOf(const std::function<void()>& operation)
 {
@@ -100,12 +102,9 @@ INSTANTIATE_TEST_SUITE_P(Riddles, SolveTable,
             "-1,38777878078145E-17x^2+0,1x-5,55111512312578E-17"},
         SolveRow{"AlmostOneIsWrittenWithItsDigit", ",", "0", "0", "2.0000000000000004", "1", "-3",
             "2", "1x^2-3x+2"},
-        SolveRow{"OverflowReadingM", ",", "1e400", "0", "0", {}, {}, {},
-            "Przepełnienie: liczba jest zbyt duża."},
-        SolveRow{"OverflowInTheSumInC", ",", "5e307", "0", "3e307", {}, {}, {},
-            "Przepełnienie: liczba jest zbyt duża."},
-        SolveRow{"OverflowInTheEndOfB", ",", "3e307", "4e307", "-1.1e308", {}, {}, {},
-            "Przepełnienie: liczba jest zbyt duża."}),
+        SolveRow{"OverflowReadingM", ",", "1e400", "0", "0", {}, {}, {}, kOverflow},
+        SolveRow{"OverflowInTheSumInC", ",", "5e307", "0", "3e307", {}, {}, {}, kOverflow},
+        SolveRow{"OverflowInTheEndOfB", ",", "3e307", "4e307", "-1.1e308", {}, {}, {}, kOverflow}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Draw, SeedsWithTheClockWritesTheNumbersAndEmptiesThePolynomial)

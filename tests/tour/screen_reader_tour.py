@@ -24,8 +24,7 @@ from Xlib.ext import xtest
 
 sys.path[:0] = [os.path.join(os.path.dirname(__file__), "../../web"),
                 os.path.join(os.path.dirname(__file__), "../common")]
-from checks import check, tally, wait_for  # noqa: E402
-from launch import CHROMIUM_FLAGS, firefox_profile  # noqa: E402
+from checks import CHROMIUM_FLAGS, check, firefox_profile, tally, wait_for  # noqa: E402
 import serve  # noqa: E402
 
 spoken = []

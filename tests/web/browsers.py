@@ -20,8 +20,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.webkitgtk.service import Service as WebKitService
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../common"))
-from checks import wait_for  # noqa: E402
-from launch import CHROMIUM_FLAGS, firefox_profile  # noqa: E402
+from checks import CHROMIUM_FLAGS, firefox_profile, wait_for  # noqa: E402
 
 KEYS = {"Escape": "\ue00c", "Control": "\ue009"}
 
