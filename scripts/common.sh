@@ -63,6 +63,10 @@ deb http://deb.debian.org/debian $suite main
 deb http://deb.debian.org/debian $suite-updates main
 deb http://deb.debian.org/debian-security $suite-security main
 EOF
+  # As Debian's installer writes it: without it "localhost" names nothing,
+  # and WebDriver's clients reach their drivers by that name.
+  printf '127.0.0.1\tlocalhost\n::1\t\tlocalhost ip6-localhost ip6-loopback\n' |
+    as_root tee "$root/etc/hosts" >/dev/null
   as_root chroot "$root" env DEBIAN_FRONTEND=noninteractive sh -c \
     'apt-get update -q && apt-get upgrade -y -q && apt-get install -y -q --no-install-recommends "$@"' \
     make_root "$@" >&2
