@@ -40,7 +40,7 @@ web=(
   firefox-esr python3-websocket webkit2gtk-driver locales
 )
 command -v npm >/dev/null || web+=(nodejs npm) # for web/package-lock.json's tools
-screenshot=(imagemagick)
+screenshot=(imagemagick poppler-utils) # pictures of a window, and of a printed page
 
 case ${1:-run} in
   run) packages=("${build[@]}" "${native[@]}") ;;
