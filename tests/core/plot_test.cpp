@@ -190,6 +190,14 @@ INSTANTIATE_TEST_SUITE_P(Riddles, PlotPicture,
         PictureRow{"LevelPointsFarFromOX", "1000", "1000", "1000", "ABC+"}),
     [](const auto& row) { return std::string(row.param.name); });
 
+TEST(Plot, CaptionsAroundThePictureArePolish)
+{
+    EXPECT_EQ((std::vector{kTitle, kTableCaption, kPointHeading, kCoordinatesHeading, kWalkLabel,
+                  kListenCaption}),
+        (std::vector<std::string_view>{"Wykres", "Punkty wykresu", "Punkt", "Współrzędne",
+            "Wędrówka po wykresie", "Posłuchaj wykresu"}));
+}
+
 TEST(Plot, BeforeSolvingThreeRisingTonesAndNoCurve)
 {
     const DecimalSeparator separator(",");
