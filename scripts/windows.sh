@@ -28,7 +28,7 @@ echo "Built $exe ($(stat -c %s "$exe") bytes), $(cd "$build_dir" && ls Parabolix
 echo "== Windows tests under Wine"
 # A private Wine prefix, with no Mono or Gecko to offer and no crash dialog to
 # wait on, and one Wine server for all the tests.
-export WINEPREFIX=$PWD/$build_dir/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$build_dir/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 start_display
 trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
 mkdir -p "$WINEPREFIX"
