@@ -101,13 +101,10 @@ std::vector<double> roundNumbers(double low, double high)
         power *= 10;
     while (power > raw)
         power /= 10;
-    double step = power * 10;
-    for (double factor : {1.0, 2.0, 5.0}) {
-        if (factor * power >= raw) {
-            step = factor * power;
-            break;
-        }
-    }
+    constexpr std::array kFactors{1.0, 2.0, 5.0, 10.0};
+    const double step = *std::find_if(kFactors.begin(), kFactors.end() - 1, [&](double factor) {
+        return factor * power >= raw;
+    }) * power;
     if (!std::isfinite(step) || step <= 0)
         return values;
     for (double k = std::ceil(low / step); k * step <= high && values.size() < 20; ++k)
@@ -133,9 +130,9 @@ std::string namedPoints(const Riddle& riddle, const DecimalSeparator& separator)
 
 std::string svgNumber(double value)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", std::clamp(value, -1e7, 1e7));
-    return text;
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.2f", std::clamp(value, -1e7, 1e7));
+    return text.data();
 }
 
 // What the special points of the solved riddle are, and how they are told.
@@ -291,6 +288,7 @@ Plot picture(
     if (special.vertex && frame.holds(*special.vertex))
         named.emplace_back(special.vertex->x, "; wierzchołek W");
     std::vector<double> xs;
+    xs.reserve(named.size());
     for (const auto& [x, name] : named)
         xs.push_back(x);
     if (solved) {
@@ -406,11 +404,11 @@ Plot points(const Riddle& riddle, const DecimalSeparator& separator)
 
 Plot solved(const Riddle& riddle, std::string_view polynomial, const DecimalSeparator& separator)
 {
-    const std::string points = namedPoints(riddle, separator);
+    const std::string abc = namedPoints(riddle, separator);
     std::string first
-        = riddle.a != 0 ? "Parabola y = " : "Punkty " + points + " leżą na jednej prostej: y = ";
+        = riddle.a != 0 ? "Parabola y = " : "Punkty " + abc + " leżą na jednej prostej: y = ";
     first.append(polynomial);
-    first += riddle.a != 0 ? " przechodzi przez punkty " + points + "." : std::string(".");
+    first += riddle.a != 0 ? " przechodzi przez punkty " + abc + "." : std::string(".");
     std::optional<Special> found
         = riddle.a != 0 ? parabolaPoints(riddle, separator) : linePoints(riddle, separator);
     Special special;

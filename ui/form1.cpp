@@ -93,8 +93,9 @@ constexpr window::Kind kKindOf<QPushButton> = window::Kind::Button;
 // `Widget`: a control the description gives another kind does not compile.
 template <typename Widget>
 struct Described {
-    // NOLINTNEXTLINE(google-explicit-constructor): a name is what callers write
-    consteval Described(const char* name)
+    // Implicit, as a name is what callers write.
+    // cppcheck-suppress noExplicitConstructor
+    consteval Described(const char* name) // NOLINT(google-explicit-constructor)
         : control(window::control(name))
     {
         if (control.kind != kKindOf<Widget>)
