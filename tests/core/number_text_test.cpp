@@ -35,9 +35,7 @@ INSTANTIATE_TEST_SUITE_P(Values, DoubleToTextTable,
         ToTextRow{"SixteenDecimalPlaces", 5.6789e-12, ",", "5,6789E-12"},
         ToTextRow{"TwoDigitExponentIsNotPadded", 1.23456789012345e-10, ",", "1,23456789012345E-10"},
         ToTextRow{"ThreeDigitExponent", 1e-100, ",", "1E-100"},
-        ToTextRow{"TwoDigitMantissa", 7.5e19, ",", "7,5E+19"},
-        ToTextRow{"MultiCharacterSeparator", 2.25, "||", "2||25"},
-        ToTextRow{"NegativeZeroLosesItsSign", -0.0, ",", "0"}),
+        ToTextRow{"TwoDigitMantissa", 7.5e19, ",", "7,5E+19"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct SeparatorRow {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -13,16 +14,14 @@
 namespace parabolix::plot {
 namespace {
 
-// The fields after typing m, n and p and, if `solve`, clicking "oblicz".
-FieldRecord typed(const char* m, const char* n, const char* p, const DecimalSeparator& separator,
-    bool solving = true)
+// The fields after typing m, n and p and clicking "oblicz".
+FieldRecord typed(const char* m, const char* n, const char* p, const DecimalSeparator& separator)
 {
     FieldRecord fields;
     fields.setText(Field::Text1, m);
     fields.setText(Field::Text2, n);
     fields.setText(Field::Text3, p);
-    if (solving)
-        solve(fields, separator);
+    solve(fields, separator);
     return fields;
 }
 
@@ -42,7 +41,7 @@ TEST_P(PlotText, DescribesThePictureInPolish)
 {
     const TextRow& row = GetParam();
     const DecimalSeparator separator(row.separator);
-    const FieldRecord fields = typed(row.m, row.n, row.p, separator, row.solved);
+    const FieldRecord fields = typed(row.m, row.n, row.p, separator);
     const Riddle riddle = readRiddle(fields, separator);
     EXPECT_EQ((row.solved ? solved(riddle, fields.text(Field::Text4), separator)
                           : points(riddle, separator))
@@ -109,14 +108,14 @@ INSTANTIATE_TEST_SUITE_P(Values, PlotNumber,
         NumberRow{"ExponentsAreNotRounded", 5.6789e-12, " = 5,6789E-12"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(Plot, TableAndSliderNameEveryPointAsTheTextDoes)
+TEST(Plot, TableSliderAndCaptionsNameEveryPointAsTheTextDoes)
 {
     const DecimalSeparator separator(",");
     const FieldRecord fields = typed("16", "34", "58", separator);
     const Plot plot = solved(readRiddle(fields, separator), fields.text(Field::Text4), separator);
-    std::vector<std::string> table;
-    for (const Row& row : plot.table)
-        table.push_back(row.point + " " + row.coordinates);
+    std::vector<std::string> table(plot.table.size());
+    std::transform(plot.table.begin(), plot.table.end(), table.begin(),
+        [](const Row& row) { return row.point + " " + row.coordinates; });
     EXPECT_EQ(table,
         (std::vector<std::string>{"A (1; 16)", "B (2; 34)", "C (3; 58)",
             "wierzchołek W (-1,5; -2,75)", "miejsce zerowe x1 ≈ (-2,46; 0)",
@@ -131,6 +130,10 @@ TEST(Plot, TableAndSliderNameEveryPointAsTheTextDoes)
         (std::vector<std::string>{"x = -1,5; y = -2,75; wierzchołek W", "x = 1; y = 16; punkt A",
             "x = 2; y = 34; punkt B", "x = 3; y = 58; punkt C"}));
     EXPECT_EQ(plot.steps.at(plot.firstStep), "x = 1; y = 16; punkt A");
+    EXPECT_EQ((std::vector{kTitle, kTableCaption, kPointHeading, kCoordinatesHeading, kWalkLabel,
+                  kListenCaption}),
+        (std::vector<std::string_view>{"Wykres", "Punkty wykresu", "Punkt", "Współrzędne",
+            "Wędrówka po wykresie", "Posłuchaj wykresu"}));
     EXPECT_EQ(plot.steps.at(plot.firstStep - 1), "x = 0,8; y = 13,12");
 }
 
@@ -166,9 +169,11 @@ TEST_P(PlotPicture, FramesThePointsAndDrawsTheCurveThroughThem)
     std::istringstream path(plot.curve);
     char move = 0;
     char quadratic = 0;
-    double x0 = 0, y0 = 0, x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    path >> move >> x0 >> y0 >> quadratic >> x1 >> y1 >> x2 >> y2;
+    std::array<double, 6> numbers{};
+    path >> move >> numbers[0] >> numbers[1] >> quadratic >> numbers[2] >> numbers[3] >> numbers[4]
+        >> numbers[5];
     ASSERT_EQ((std::string{move, quadratic}), "MQ") << plot.curve;
+    const auto [x0, y0, x1, y1, x2, y2] = numbers;
     for (const Mark& mark : plot.marks) {
         if (mark.shape == Shape::Cross || mark.shape == Shape::Ring)
             continue; // on the curve too, but the zeros' and OY's place is the axes'
@@ -190,19 +195,10 @@ INSTANTIATE_TEST_SUITE_P(Riddles, PlotPicture,
         PictureRow{"LevelPointsFarFromOX", "1000", "1000", "1000", "ABC+"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(Plot, CaptionsAroundThePictureArePolish)
-{
-    EXPECT_EQ((std::vector{kTitle, kTableCaption, kPointHeading, kCoordinatesHeading, kWalkLabel,
-                  kListenCaption}),
-        (std::vector<std::string_view>{"Wykres", "Punkty wykresu", "Punkt", "Współrzędne",
-            "Wędrówka po wykresie", "Posłuchaj wykresu"}));
-}
-
 TEST(Plot, BeforeSolvingThreeRisingTonesAndNoCurve)
 {
     const DecimalSeparator separator(",");
-    const Plot plot
-        = points(readRiddle(typed("7", "58", "101", separator, false), separator), separator);
+    const Plot plot = points(readRiddle(typed("7", "58", "101", separator), separator), separator);
     EXPECT_EQ(plot.curve, "");
     ASSERT_EQ(plot.tones.size(), 3U);
     EXPECT_LT(plot.tones.at(0).frequency, plot.tones.at(1).frequency);

@@ -122,7 +122,7 @@ TEST(Form1, IsAFixedWindowOfFourteenControlsAndATabOrder)
     std::vector<std::string> order;
     QWidget* widget = window.form.Text1;
     do {
-        if (widget->parentWidget() == &window.form && (widget->focusPolicy() & Qt::TabFocus))
+        if (widget->parentWidget() == &window.form && (widget->focusPolicy() & Qt::TabFocus) != 0)
             order.push_back(widget->objectName().toStdString());
         widget = widget->nextInFocusChain();
     } while (widget != window.form.Text1 && order.size() < 20);
