@@ -1,10 +1,11 @@
 """The program as a blind pupil meets it, driven from the keyboard in Xvfb,
 in each of its faces: Orca on X11 and a private D-Bus session hearing the
-window, or with --page or --firefox the page in Debian's Chromium or Firefox
-ESR (Orca writes what it would speak to its debug file, here a pseudo-terminal);
+window, or with --page, --firefox or --webkit the page in Debian's Chromium,
+Firefox ESR or WebKitGTK (Orca writes what it would speak to its debug file,
+here a pseudo-terminal);
 or with --windows, a UI Automation client hearing the Windows program under
 Wine 10. Prints a line per check and 'N passed, N failed'. Usage:
-screen_reader_tour.py <program> | --page|--firefox <site> | --windows <parabolix.exe> <uia_listener.exe>"""
+screen_reader_tour.py <program> | --page|--firefox|--webkit <site> | --windows <parabolix.exe> <uia_listener.exe>"""
 
 import json
 import os
@@ -67,8 +68,8 @@ PLOTTED = re.escape("Parabola y = 0,5x^2-0,5x+1 przechodzi przez punkty A(1; 1),
 
 class Step(typing.NamedTuple):
     """What the user does (keys, or <a face's action>), and the patterns of
-    what each face must say then, in order (Firefox as Chromium, unless it
-    says otherwise); @m, @n and @p stand for the numbers the last draw
+    what each face must say then, in order (Firefox as Chromium and WebKit
+    as Firefox, unless they say otherwise; WebKit speaks no live region); @m, @n and @p stand for the numbers the last draw
     announced, which must be the numbers in the boxes."""
     action: str
     keys: list
@@ -76,40 +77,44 @@ class Step(typing.NamedTuple):
     page: list = []
     windows: list = []
     firefox: list = None
+    webkit: list = None
 
 
 STEPS = [
     Step("the window opens with focus in m", ["<focus>"],
          window=["Parabolix frame.", "m = text.", "16."],
-         page=[r"(Parabolix frame|Finished loading Parabolix)\.", r"m = entry 16\."], windows=[WINDOW]),
+         page=[r"(Parabolix frame|Finished loading Parabolix)\.", r"m = entry 16\."], windows=[WINDOW],
+         webkit=[r"Parabolix( frame\.)?", r"m = entry\."]),
     Step("Tab to n", ["Tab"], window=["n = text.", "34 selected."], page=["n = entry 34 selected."],
-         windows=['Edit "n"']),
+         windows=['Edit "n"'], webkit=["n = entry selected."]),
     Step("Tab to p", ["Tab"], window=["p = text.", "58 selected."], page=["p = entry 58 selected."],
          windows=['Edit "p"']),
     Step("Tab to oblicz", ["Tab"], window=["oblicz push button."], page=["oblicz push button."],
          windows=['Button "oblicz"']),
     Step("space on oblicz", ["space"], window=[r"notification 3x\^2\+9x\+4\."], page=[r"3x\^2\+9x\+4"],
-         windows=[NOTIFIED.format(r"3x\^2\+9x\+4")]),
+         windows=[NOTIFIED.format(r"3x\^2\+9x\+4")], webkit=[]),
     Step("Tab to the polynomial", ["Tab"], window=["Wielomian read only text.", r"3x\^2\+9x\+4 selected\."],
          page=[r"Wielomian read only entry 3x\^2\+9x\+4 selected\."], windows=['Edit "Wielomian"']),
     Step("Tab to the draw", ["Tab"], window=["Wyznacz trzy liczby m, n, p push button."],
          page=["Wyznacz trzy liczby m, n, p push button."], windows=['Button "Wyznacz trzy liczby m, n, p"']),
     Step("space on the draw", ["space"], window=[f"notification {DRAWN}."], page=[DRAWN],
-         windows=[NOTIFIED.format(DRAWN)]),
+         windows=[NOTIFIED.format(DRAWN)], webkit=[]),
     Step("Tab past the texts to m", ["Tab", "Tab", "<round>"], window=["m = text.", r"@m selected\."],
-         page=[r"m = entry @m selected\."], windows=['Edit "Układ równań"', 'Edit "Wzory"', 'Edit "m"']),
+         page=[r"m = entry @m selected\."], windows=['Edit "Układ równań"', 'Edit "Wzory"', 'Edit "m"'],
+         webkit=[rf"m = entry( {NUMBER})? selected\."]),  # WebKit: no number drawn said; a box's not always
     Step("1 typed, Tab to n", ["1", "Tab"], window=["n = text.", r"@n selected\."],
-         page=[r"n = entry @n selected\."], windows=['Edit "n"']),
+         page=[r"n = entry @n selected\."], windows=['Edit "n"'], webkit=[rf"n = entry( {NUMBER})? selected\."]),
     Step("2 typed, Tab to p", ["2", "Tab"], window=["p = text.", r"@p selected\."],
-         page=[r"p = entry @p selected\."], windows=['Edit "p"']),
+         page=[r"p = entry @p selected\."], windows=['Edit "p"'], webkit=[rf"p = entry( {NUMBER})? selected\."]),
     Step("4 typed, Tab to oblicz and space", ["4", "Tab", "space"], window=[r"notification 0,5x\^2-0,5x\+1\."],
-         page=[r"0,5x\^2-0,5x\+1"], windows=[NOTIFIED.format(r"0,5x\^2-0,5x\+1")]),
+         page=[r"0,5x\^2-0,5x\+1"], windows=[NOTIFIED.format(r"0,5x\^2-0,5x\+1")], webkit=["oblicz push button."]),
     # Beside the window on the page, the plot of the riddle just solved.
     Step("Tab to the plot's slider", ["Tab"] * 4 + ["<plot>"],
          page=[r"Wędrówka po wykresie horizontal slider x = 1; y = 1; punkt A\.", PLOTTED],
-         firefox=[PLOTTED + " figure\\.", r"Wędrówka po wykresie slider x = 1; y = 1; punkt A\."]),
+         firefox=[PLOTTED + " figure\\.", r"Wędrówka po wykresie slider x = 1; y = 1; punkt A\."],
+         webkit=[r"Wędrówka po wykresie horizontal slider x = 1; y = 1; punkt A\."]),  # no description
     Step("Tab round to m", ["<round>"], window=["m = text.", r"1 selected\."],
-         page=[r"m = entry 1 selected\."], windows=['Edit "m"']),
+         page=[r"m = entry 1 selected\."], windows=['Edit "m"'], webkit=[r"m = entry( 1)? selected\."]),
     Step("1e400 typed, Tab to oblicz and space", ["1", "e", "4", "0", "0", "Tab", "Tab", "Tab", "space"],
          window=["alert Parabolix.", OVERFLOW], page=["alert Parabolix.", f"Parabolix {OVERFLOW}"],
          firefox=["OK push button.", OVERFLOW],
@@ -118,7 +123,7 @@ STEPS = [
          page=[r"0,5x\^2-0,5x\+1"], windows=['Button "oblicz"'], firefox=["oblicz push button."]),
     # The last draw waits on every answer before the end.
     Step("Tab to the draw and space", ["Tab", "Tab", "space"], window=[f"notification {DRAWN}."], page=[DRAWN],
-         windows=[NOTIFIED.format(DRAWN)]),
+         windows=[NOTIFIED.format(DRAWN)], webkit=["Wyznacz trzy liczby m, n, p push button."]),
 ]
 
 
@@ -276,6 +281,18 @@ class Firefox(Page):
         self.press(*["Shift_L+Tab"] * (self.window_stops - (0 if self.__dict__.pop("on_plot", False) else 1)))
 
 
+class WebKit(Firefox):
+    """The page in WebKitGTK's MiniBrowser, the engine of GNOME Web (and,
+    as WebKit, of Safari), in Polish. As in Firefox, a Tab from the last
+    control leaves the page for the browser's own."""
+    def command(self, home, site):
+        self.window_stops, self.plot_stops = self.stops(site, "main"), self.stops(site, "figure")
+        # WebKitGTK takes its language from the C library's locale, made here.
+        subprocess.run(["localedef", "-i", "pl_PL", "-f", "UTF-8", f"{home}/pl_PL.UTF-8"], check=True)
+        return ["env", f"LOCPATH={home}", "LC_ALL=pl_PL.UTF-8", "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
+                f"http://127.0.0.1:{serve.start(site).server_port}/"]
+
+
 class Windows(Face):
     """The Windows program under Wine 10 (scripts/in_wine10.sh) in Polish, a
     UI Automation client beside it, in a folder the root's user can read;
@@ -302,7 +319,7 @@ def tour(face, name):
     drawn = {}
     start = 0  # the page speaks as it loads, before the first key
     for step in STEPS:
-        words = step.page if getattr(step, name) is None else getattr(step, name)
+        words = next(w for w in (getattr(step, name), step.firefox if name == "webkit" else None, step.page) if w is not None)
         expected = [re.sub("@([mnp])", lambda letter: drawn.get(letter[1], "?"), pattern) for pattern in words]
         for key in step.keys:
             getattr(face, key[1:-1])() if key.startswith("<") else face.press(key)
@@ -317,10 +334,10 @@ def tour(face, name):
 
 
 def main(args):
-    name = args.pop(0)[2:] if args[0] in ("--page", "--firefox", "--windows") else "window"
+    name = args.pop(0)[2:] if args[0] in ("--page", "--firefox", "--webkit", "--windows") else "window"
     face = None
     try:
-        face = {"window": Window, "page": Page, "firefox": Firefox, "windows": Windows}[name](tempfile.mkdtemp(), *args)
+        face = {"window": Window, "page": Page, "firefox": Firefox, "webkit": WebKit, "windows": Windows}[name](tempfile.mkdtemp(), *args)
         tour(face, name)
     except TimeoutError as error:
         check("the screen reader says what the steps above wait for", False, str(error))
