@@ -1,7 +1,7 @@
 // Speed of the riddle operations and the conversions under them.
-#include "chance.h"
-#include "number_text.h"
-#include "riddle.h"
+#include "riddle/chance.h"
+#include "riddle/number_text.h"
+#include "riddle/riddle.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,7 +31,7 @@ void solveStartValues(benchmark::State& state)
     FieldRecord fields;
     const DecimalSeparator comma(",");
     for (auto _ : state) {
-        solve(fields, comma);
+        benchmark::DoNotOptimize(solve(fields, comma));
         benchmark::DoNotOptimize(fields);
     }
 }
@@ -43,7 +43,7 @@ void drawRiddle(benchmark::State& state)
     MixingGenerator generator;
     const SystemClock clock;
     for (auto _ : state) {
-        draw(fields, generator, clock);
+        benchmark::DoNotOptimize(draw(fields, generator, clock));
         benchmark::DoNotOptimize(fields);
     }
 }

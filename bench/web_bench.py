@@ -1,62 +1,109 @@
-"""The page's speed in Debian's Chromium, headless, on this machine: the first
-visit to the start texts shown, a repeat visit through the service worker, and
-one solve from the click to Text4 written (and one after a megabyte paste); medians over several runs, with the
-bytes of a first visit. Usage, after scripts/web.sh has built the site:
-/usr/bin/python3 bench/web_bench.py <site folder: site/ in the web preset's build>"""
+"""The page's speed in the three engines a pupil meets (Debian's Chromium,
+Firefox ESR and WebKitGTK), served from this machine alone: a first visit in a
+fresh browser against a floor page (one line of text, the same stylesheet, and
+a deferred script that marks itself ready), taken alternately, with where the
+time went and the bytes fetched until ready; a repeat visit through the
+service worker; one click of each of the page's buttons that computes. Medians
+over several runs. Benchmarks, not tests: the figures are for reading.
+Usage, after scripts/web.sh has built the site, on an X display (WebKitGTK
+draws on one): web_bench.py <site folder> [runs] [engine...]"""
 
 import os
+import shutil
 import statistics
 import sys
-
-from selenium.webdriver.support.wait import WebDriverWait
+import tempfile
 
 sys.path[:0] = [os.path.join(os.path.dirname(__file__), "../web"),
                 os.path.join(os.path.dirname(__file__), "../tests/web")]
 import browsers  # noqa: E402
 import serve  # noqa: E402
 
-READY = "return performance.getEntriesByName('parabolix-ready').map(e => e.startTime)[0]"
+FLOOR_HTML = ('<!DOCTYPE html>\n<html lang="pl">\n<head>\n<meta charset="utf-8">\n<title>Parabolix</title>\n'
+              '<link rel="stylesheet" href="style.css">\n<script src="floor.js" defer></script>\n</head>\n'
+              '<body>\n<p>Parabolix</p>\n</body>\n</html>\n')
+FLOOR_JS = "performance.mark('parabolix-ready');\n"
+
+# What a first visit did until the page was ready: the marks the page sets on
+# its way, each resource's end and size, and the document's own.
+VISIT = """(() => {
+  const ready = performance.getEntriesByName('parabolix-ready')[0].startTime;
+  const navigation = performance.getEntriesByType('navigation')[0];
+  const fetched = performance.getEntriesByType('resource').filter(e => e.responseEnd <= ready);
+  const marks = Object.fromEntries(performance.getEntriesByType('mark').map(e => [e.name, e.startTime]));
+  for (const e of fetched) marks['fetched ' + e.name.split('/').pop()] = e.responseEnd;
+  marks['fetched the page'] = navigation.responseEnd;
+  return {ready, marks, bytes: [navigation, ...fetched].reduce((sum, e) => sum + (e.encodedBodySize || 0), 0)};
+})()"""
+
+# The browser's clock may tick in tenths of a millisecond: 100 clicks a reading.
+CLICKS = """(button => { const times = [];
+  for (let i = 0; i < 10; i++) { const t = performance.now();
+    for (let j = 0; j < 100; j++) button.click();
+    times.push((performance.now() - t) / 100); }
+  return times; })($('{}'))"""
+
+# Each button that computes, with the statements that prepare its click.
+BUTTONS = [("oblicz", "Command1", "")]
 
 
-def ready(driver):
-    """Milliseconds from the navigation's start to the start texts written."""
-    return WebDriverWait(driver, 30).until(lambda d: d.execute_script(READY))
+def visit(engine, url):
+    page = browsers.ENGINES[engine]("pl-PL", url)
+    page.ready()
+    return page, page.js(VISIT)
 
 
-def main(site, runs=11):
-    server = serve.start(site)
+def median_marks(visits):
+    names = {name for each in visits for name in each["marks"]}
+    return sorted((statistics.median(v["marks"][name] for v in visits if name in v["marks"]), name) for name in names)
+
+
+def bench(engine, url, floor_url, runs):
+    floors, firsts, repeats, clicks = [], [], [], {name: [] for name, _, _ in BUTTONS}
+    for _ in range(runs):  # alternately, so that the machine's mood falls on both alike
+        page, floor = visit(engine, floor_url)
+        page.quit()
+        floors.append(floor)
+        page, first = visit(engine, url)
+        firsts.append(first)
+        page.wait("!!navigator.serviceWorker.controller || location.reload()")
+        for _ in range(2):
+            page.reload()
+            page.ready()
+            repeats.append(page.js("performance.getEntriesByName('parabolix-ready')[0].startTime"))
+        for name, id, before in BUTTONS:
+            page.run(before)
+            clicks[name] += page.js(CLICKS.replace("{}", id))
+        page.quit()
+    floor_ms = statistics.median(v["ready"] for v in floors)
+    first_ms = statistics.median(v["ready"] for v in firsts)
+    print(f"\n## {engine}, {runs} fresh browsers each\n")
+    print(f"first visit fetches {statistics.median(v['bytes'] for v in firsts) / 1024:.1f} KiB until ready "
+          f"(the floor page {statistics.median(v['bytes'] for v in floors) / 1024:.1f} KiB)\n")
+    print("| measure | median ms (spread) |\n|---|---:|")
+    for name, times in (("floor page, first visit to ready", [v["ready"] for v in floors]),
+                        ("Parabolix, first visit to the start texts", [v["ready"] for v in firsts]),
+                        ("Parabolix, repeat visit through the service worker", repeats),
+                        *((f"one {name}, click to everything shown", times) for name, times in clicks.items())):
+        print(f"| {name} | {statistics.median(times):.3g} ({min(times):.3g}–{max(times):.3g}) |")
+    print(f"| ratio of the first visit to the floor page | {first_ms / floor_ms:.2f} |")
+    print("\nwhere a first visit's time went (median ms from the navigation's start):\n")
+    for at, name in median_marks(firsts):
+        print(f"- {at:7.1f} {name}")
+
+
+def main(site, runs=9, *engines):
+    folder = tempfile.mkdtemp()
+    shutil.copytree(site, folder, dirs_exist_ok=True)
+    for name, text in (("floor.html", FLOOR_HTML), ("floor.js", FLOOR_JS)):
+        with open(os.path.join(folder, name), "w") as file:
+            file.write(text)
+    server = serve.start(folder)
     url = f"http://127.0.0.1:{server.server_port}/"
-    first, repeat, solve, paste = [], [], [], []
-    for _ in range(runs):
-        driver = browsers.chromium("pl", url).driver
-        first.append(ready(driver))
-        WebDriverWait(driver, 30).until(
-            lambda d: d.execute_script("return !!navigator.serviceWorker.controller") or d.refresh())
-        for _ in range(3):
-            driver.get(url)
-            repeat.append(ready(driver))
-        # The browser's clock ticks in tenths of a millisecond: 100 clicks a reading.
-        solve += driver.execute_script(
-            "const button = document.getElementById('Command1'), times = [];"
-            "for (let i = 0; i < 20; i++) { const t = performance.now();"
-            "  for (let j = 0; j < 100; j++) button.click();"
-            "  times.push((performance.now() - t) / 100); } return times")
-        # A megabyte of digits pasted into m: "0," and a million digits.
-        paste.append(driver.execute_script(
-            "const m = document.getElementById('Text1'), t = performance.now();"
-            "m.value = '0,' + '3'.repeat(1 << 20); document.getElementById('Command1').click();"
-            "return performance.now() - t"))
-        driver.quit()
+    for engine in engines or browsers.ENGINES:
+        bench(engine, url, url + "floor.html", int(runs))
     server.shutdown()
-    size = sum(os.path.getsize(os.path.join(site, name)) for name in os.listdir(site))
-    print(f"first visit fetches {size} bytes ({size / 1024:.1f} KiB)")
-    print("| measure | median ms (spread) | goal ms |\n|---|---:|---:|")
-    for name, times, goal in (("first visit to the start texts", first, 300),
-                              ("repeat visit through the service worker", repeat, 150),
-                              ("one solve, click to Text4 written", solve, 1),
-                              ("a megabyte of digits pasted into m, then solved", paste, 1000)):
-        print(f"| {name} | {statistics.median(times):.3g} ({min(times):.3g}–{max(times):.3g}) | {goal} |")
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(*sys.argv[1:])

@@ -1,7 +1,7 @@
 #include "form1.h"
 
 #include "accessible_line_edit.h"
-#include "riddle.h"
+#include "view/window_description.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -218,6 +218,7 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
     , Label1(makeLabel(this, "Label1"))
     , m_setup(std::move(setup))
     , m_fields(*this)
+    , m_session(m_fields, m_setup.decimalSeparator, *m_setup.generator, *m_setup.clock)
     , m_notice(makeNotice(this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -253,24 +254,23 @@ Form1::Form1(Form1Setup setup, QWidget* parent)
         previous = next;
     }
 
-    connect(Command1, &QPushButton::clicked, this, [this] {
-        if (run([this] { solve(m_fields, m_setup.decimalSeparator); }))
-            announce(Text4->text());
-    });
-    connect(Command2, &QPushButton::clicked, this, [this] {
-        if (run([this] { draw(m_fields, *m_setup.generator, *m_setup.clock); }))
-            announce(QString::fromUtf8(drawnNumbers(m_fields)));
-    });
+    connect(Command1, &QPushButton::clicked, this, [this] { display(m_session.solve()); });
+    connect(Command2, &QPushButton::clicked, this, [this] { display(m_session.draw()); });
 
-    run([this] { writeStartTexts(m_fields); });
+    display(m_session.start());
     Text1->setFocus();
 }
 
 // Orca speaks a notification as it appears, wherever the focus is. NVDA and
 // Narrator speak a UI Automation notification event, which Qt raises for a
 // text "value change" (and only where Windows has the event, since 1709).
-void Form1::announce(const QString& news)
+void Form1::display(const view::Shown& shown)
 {
+    if (!shown.error.empty())
+        m_setup.reportError(this, fromUtf8(shown.error));
+    if (shown.announcement.empty())
+        return;
+    const QString news = fromUtf8(shown.announcement);
     m_notice->hide();
     m_notice->setAccessibleName(news);
     m_notice->show();
@@ -278,17 +278,6 @@ void Form1::announce(const QString& news)
     QAccessibleValueChangeEvent notification(m_notice, news);
     QAccessible::updateAccessibility(&notification);
 #endif
-}
-
-bool Form1::run(const std::function<void()>& operation)
-{
-    try {
-        operation();
-        return true;
-    } catch (const Error& error) {
-        m_setup.reportError(this, QString::fromUtf8(error.what()));
-        return false;
-    }
 }
 
 } // namespace parabolix::ui

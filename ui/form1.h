@@ -2,9 +2,9 @@
 // the classic fixed dialog was, and three events wired to the riddle.
 #pragma once
 
-#include "chance.h"
-#include "number_text.h"
-#include "window_description.h"
+#include "riddle/chance.h"
+#include "riddle/number_text.h"
+#include "view/session.h"
 #include "widget_fields.h"
 
 #include <QWidget>
@@ -64,15 +64,14 @@ public:
     QLabel* const Label1;
 
 private:
-    // Runs one riddle operation and returns whether it succeeded; an error it
-    // raises is reported, and the window goes on with whatever the operation
-    // had written before it.
-    bool run(const std::function<void()>& operation);
-    // Tells a screen reader what an operation did, without moving the focus.
-    void announce(const QString& news);
+    // Shows what the session returned after an event: the error in a box,
+    // and the news told to a screen reader without moving the focus. The
+    // window goes on with whatever the event had written.
+    void display(const view::Shown& shown);
 
     Form1Setup m_setup;
     WidgetFields m_fields;
+    view::Session m_session;
     QWidget* m_notice;
 };
 

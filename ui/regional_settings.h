@@ -1,7 +1,7 @@
 // The user's regional number format.
 #pragma once
 
-#include "number_text.h"
+#include "riddle/number_text.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "widget_fields.h"
 
-#include "window_description.h"
+#include "view/window_description.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

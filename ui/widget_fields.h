@@ -1,7 +1,7 @@
 // The riddle fields over the window's text boxes.
 #pragma once
 
-#include "riddle.h"
+#include "riddle/riddle.h"
 
 #include <QString>
 

@@ -1,15 +1,13 @@
-// The core's operations for the page, over its six boxes. The page's script
-// calls these; each returns the Polish text of the error the operation raised,
-// or an empty text, and leaves the boxes as the operation left them, as the
-// window does.
-#include "plot_json.h"
-#include "riddle.h"
-
-#include <emscripten.h>
+// The page's events for its script: each is one call into the session over
+// the page's six boxes, and returns what the page shows after it, as JSON
+// (view/json.h), which the page reads until the next call.
+#include "view/json.h"
+#include "view/session.h"
 
 #include <cstdlib>
-#include <functional>
+#include <emscripten.h>
 #include <memory>
+#include <optional>
 #include <string>
 
 extern "C" {
@@ -45,60 +43,36 @@ public:
 PageFields fields;
 MixingGenerator generator;
 const SystemClock clock;
-std::string result;
+std::optional<view::Session> session;
+std::string shown;
 
-const char* run(const std::function<void()>& operation)
+const char* answer(const view::Shown& event)
 {
-    result.clear();
-    try {
-        operation();
-    } catch (const Error& error) {
-        result = error.what();
-    }
-    return result.c_str();
+    shown = view::toJson(event);
+    return shown.c_str();
 }
 
 } // namespace
 
 extern "C" {
 
-// Writes the start texts into the page's boxes.
-EMSCRIPTEN_KEEPALIVE const char* parabolix_start()
+// The page's start, with the browser's decimal separator, whatever it is.
+EMSCRIPTEN_KEEPALIVE const char* parabolix_start(const char* separator)
 {
-    return run([] { writeStartTexts(fields); });
+    session.emplace(fields, DecimalSeparator(separator), generator, clock);
+    return answer(session->start());
 }
 
-// Solves with the browser's decimal separator, whatever the page found.
-EMSCRIPTEN_KEEPALIVE const char* parabolix_solve(const char* separator)
+// "oblicz".
+EMSCRIPTEN_KEEPALIVE const char* parabolix_solve()
 {
-    return run([separator] { solve(fields, DecimalSeparator(separator)); });
+    return answer(session->solve());
 }
 
+// "Wyznacz trzy liczby m, n, p".
 EMSCRIPTEN_KEEPALIVE const char* parabolix_draw()
 {
-    return run([] { draw(fields, generator, clock); });
-}
-
-// The plot of the riddle in the boxes, as JSON: the points alone, or with
-// `solved` the curve through them; empty should the boxes' numbers not serve.
-EMSCRIPTEN_KEEPALIVE const char* parabolix_plot(const char* separator, int solved)
-{
-    try {
-        const DecimalSeparator decimal(separator);
-        const Riddle riddle = readRiddle(fields, decimal);
-        result = toJson(solved != 0 ? plot::solved(riddle, fields.text(Field::Text4), decimal)
-                                    : plot::points(riddle, decimal));
-    } catch (const Error&) {
-        result.clear();
-    }
-    return result.c_str();
-}
-
-// What a screen reader is told after a draw.
-EMSCRIPTEN_KEEPALIVE const char* parabolix_drawn_numbers()
-{
-    result = drawnNumbers(fields);
-    return result.c_str();
+    return answer(session->draw());
 }
 
 } // extern "C"

@@ -1,6 +1,7 @@
-// The page's glue: the window's three events to the core's operations, the
-// browser's decimal separator, the error message, and what a screen reader is
-// told. Every rule of the riddle is the core's.
+// The page's glue: each of the window's events is one call into the core's
+// session, and the page shows what it returns: an error in a modal message,
+// news for a screen reader, the plot drawn and played. It finds the
+// browser's decimal separator; every rule of the riddle is the core's.
 'use strict';
 
 const byId = (id) => document.getElementById(id);
@@ -36,16 +37,9 @@ function showError(message, button) {
 }
 
 // The picture: axes, ticks, the axis of symmetry, the curve and the points,
-// each where the core placed it.
+// each where the core placed it, each point drawn with its shape's outline,
+// which the page holds by the shape's name.
 const SVG = 'http://www.w3.org/2000/svg';
-const SHAPES = {
-  circle: (x, y) => `M${x - 5} ${y}a5 5 0 1 0 10 0a5 5 0 1 0 -10 0`,
-  square: (x, y) => `M${x - 5} ${y - 5}h10v10h-10z`,
-  triangle: (x, y) => `M${x} ${y - 6}l6 10h-12z`,
-  diamond: (x, y) => `M${x} ${y - 6}l6 6l-6 6l-6 -6z`,
-  ring: (x, y) => `M${x - 4} ${y}a4 4 0 1 0 8 0a4 4 0 1 0 -8 0`,
-  cross: (x, y) => `M${x - 5} ${y - 5}l10 10m0 -10l-10 10`,
-};
 
 function draw(svg, plot) {
   const add = (name, attributes, text) => {
@@ -68,7 +62,7 @@ function draw(svg, plot) {
   if (plot.symmetry !== null) add('path', { class: 'symmetry', d: `M${plot.symmetry} 0V${plot.height}` });
   if (plot.curve) add('path', { class: 'curve', d: plot.curve });
   for (const mark of plot.marks) {
-    add('path', { class: `mark ${mark.shape}`, d: SHAPES[mark.shape](mark.x, mark.y) });
+    add('use', { class: 'mark', href: `#${mark.shape}`, x: mark.x, y: mark.y });
     if (mark.label) add('text', { class: 'label', x: mark.x + 8, y: mark.y - 8 }, mark.label);
   }
 }
@@ -113,16 +107,16 @@ function listen(plot) {
       oscillator.stop(now + end);
       return [oscillator.frequency, panner.pan];
     };
-    for (const [start, duration, frequency, pan] of plot.tones) {
-      const [pitch, side] = voice(start, start + duration);
-      pitch.value = frequency;
-      side.value = pan;
+    for (const tone of plot.tones) {
+      const [pitch, side] = voice(tone.start, tone.start + tone.duration);
+      pitch.value = tone.frequency;
+      side.value = tone.pan;
     }
     if (plot.glide.length) {
-      const [pitch, side] = voice(0, plot.glide[plot.glide.length - 1][0]);
-      for (const [time, frequency, pan] of plot.glide) {
-        pitch.linearRampToValueAtTime(frequency, now + time);
-        side.linearRampToValueAtTime(pan, now + time);
+      const [pitch, side] = voice(0, plot.glide[plot.glide.length - 1].start);
+      for (const point of plot.glide) {
+        pitch.linearRampToValueAtTime(point.frequency, now + point.start);
+        side.linearRampToValueAtTime(point.pan, now + point.start);
       }
     }
   } catch {
@@ -130,35 +124,26 @@ function listen(plot) {
   }
 }
 
-function start(core) {
-  const separator = browserDecimalSeparator();
-  // Runs one of the core's operations; returns whether it succeeded.
-  const run = (operation, button, ...args) => {
-    const error = core.ccall(operation, 'string', args.map(() => 'string'), args);
-    if (error) showError(error, button);
-    return !error;
+function start(core, separator) {
+  performance.mark('parabolix-core');
+  // One call into the session for each event; what it returns is shown.
+  const call = (event, ...args) => JSON.parse(core.ccall(event, 'string', args.map(() => 'string'), args));
+  const show = (shown, button) => {
+    if (shown.error) showError(shown.error, button);
+    if (shown.announcement) announce(shown.announcement);
+    if (shown.plot) showPlot(shown.plot);
   };
-  const plot = (solved) => {
-    const json = core.ccall('parabolix_plot', 'string', ['string', 'number'], [separator, solved]);
-    if (json) showPlot(JSON.parse(json));
-  };
-  const Command1 = byId('Command1');
-  const Command2 = byId('Command2');
-  Command1.addEventListener('click', () => {
-    if (run('parabolix_solve', Command1, separator)) {
-      announce(byId('Text4').value);
-      plot(1);
-    }
-  });
-  Command2.addEventListener('click', () => {
-    if (run('parabolix_draw', Command2)) {
-      announce(core.ccall('parabolix_drawn_numbers', 'string'));
-      plot(0);
-    }
-  });
-  if (run('parabolix_start', Command1)) plot(0);
+  for (const [id, event] of [['Command1', 'parabolix_solve'], ['Command2', 'parabolix_draw']]) {
+    const button = byId(id);
+    button.addEventListener('click', () => show(call(event), button));
+  }
+  const started = call('parabolix_start', separator);
+  performance.mark('parabolix-start-texts');
+  show(started, byId('Command1'));
   byId('Text1').focus();
   performance.mark('parabolix-ready');
+  // Only now, so that keeping the page for offline use takes nothing from its start.
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
 }
 
 function fail() {
@@ -170,11 +155,12 @@ function fail() {
 }
 
 if (typeof ParabolixCore === 'function') {
-  ParabolixCore().then(start).catch(fail); // a failing start is a failure too
+  // The core compiles while the browser finds its language's separator.
+  const loading = ParabolixCore();
+  const separator = browserDecimalSeparator();
+  performance.mark('parabolix-separator');
+  loading.then((core) => start(core, separator)).catch(fail); // a failing start is a failure too
 } else {
   fail();
 }
 
-if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js').catch(() => {});
-}

@@ -3,8 +3,8 @@
 // manifest`) to standard output, from the window's description, when the page
 // is built. The site stays static: the window
 // shows, in its place and colours, before any script has run.
-#include "plot.h"
-#include "window_description.h"
+#include "view/plot.h"
+#include "view/window_description.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,11 +24,20 @@ std::string escaped(std::string_view text)
     std::string result;
     for (char c : text) {
         switch (c) {
-        case '&': result += "&amp;"; break;
-        case '<': result += "&lt;"; break;
-        case '>': result += "&gt;"; break;
-        case '"': result += "&quot;"; break;
-        default: result += c;
+        case '&':
+            result += "&amp;";
+            break;
+        case '<':
+            result += "&lt;";
+            break;
+        case '>':
+            result += "&gt;";
+            break;
+        case '"':
+            result += "&quot;";
+            break;
+        default:
+            result += c;
         }
     }
     return result;
@@ -44,13 +53,13 @@ std::string element(const Control& control)
     const std::string id = attribute("id", control.name);
     const std::string name = attribute("aria-label", control.accessibleName);
     // A box keeps no text of an earlier visit: Firefox would put it back on a reload.
-    const std::string box = id + name + " autocomplete=\"off\"" + (control.readOnly ? " readonly" : "");
+    const std::string box
+        = id + name + " autocomplete=\"off\"" + (control.readOnly ? " readonly" : "");
     switch (control.kind) {
     case Kind::Label:
-        return control.buddy.empty()
-            ? "<p" + id + ">" + escaped(control.caption) + "</p>"
-            : "<label" + id + attribute("for", control.buddy) + ">" + escaped(control.caption)
-                + "</label>";
+        return control.buddy.empty() ? "<p" + id + ">" + escaped(control.caption) + "</p>"
+                                     : "<label" + id + attribute("for", control.buddy) + ">"
+                + escaped(control.caption) + "</label>";
     case Kind::LineEdit:
         return "<input" + box + (control.readOnly ? "" : " spellcheck=\"false\"") + ">";
     case Kind::TextArea:
@@ -93,7 +102,8 @@ void writeHtml()
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'">
-<title>)" << title << R"(</title>
+<title>)" << title
+              << R"(</title>
 <link rel="icon" href="icon-32.png" sizes="32x32">
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="stylesheet" href="style.css">
@@ -113,20 +123,30 @@ void writeHtml()
     // a button that plays it. Its size is fixed from the first paint, so that
     // the window never moves when it is drawn.
     namespace plot = parabolix::plot;
-    std::cout << "<figure id=\"plot\">\n<svg id=\"picture\" viewBox=\"0 0 " << plot::kWidth << ' '
-              << plot::kHeight << "\" role=\"img\"" << attribute("aria-label", plot::kTitle)
-              << " aria-describedby=\"plotText\"></svg>\n<figcaption id=\"plotText\"></figcaption>\n"
-              << "<table id=\"points\"><caption>" << escaped(plot::kTableCaption)
-              << "</caption><thead><tr><th scope=\"col\">" << escaped(plot::kPointHeading)
-              << "</th><th scope=\"col\">" << escaped(plot::kCoordinatesHeading)
-              << "</th></tr></thead><tbody></tbody></table>\n<label for=\"walk\">"
-              << escaped(plot::kWalkLabel)
-              << "</label>\n<input type=\"range\" id=\"walk\" min=\"0\" max=\"0\" value=\"0\" "
-                 "aria-describedby=\"plotText\">\n<p id=\"walkText\" aria-hidden=\"true\"></p>\n"
-                 "<button type=\"button\" id=\"listen\">"
-              << escaped(plot::kListenCaption) << "</button>\n</figure>\n";
-    std::cout << R"(<dialog id="message" role="alertdialog" aria-labelledby="messageTitle" aria-describedby="messageText">
-<h1 id="messageTitle">)" << title << R"(</h1>
+    std::cout
+        << "<figure id=\"plot\">\n<svg id=\"picture\" viewBox=\"0 0 " << plot::kWidth << ' '
+        << plot::kHeight << "\" role=\"img\"" << attribute("aria-label", plot::kTitle)
+        << " aria-describedby=\"plotText\"></svg>\n<figcaption id=\"plotText\"></figcaption>\n"
+        << "<table id=\"points\"><caption>" << escaped(plot::kTableCaption)
+        << "</caption><thead><tr><th scope=\"col\">" << escaped(plot::kPointHeading)
+        << "</th><th scope=\"col\">" << escaped(plot::kCoordinatesHeading)
+        << "</th></tr></thead><tbody></tbody></table>\n<label for=\"walk\">"
+        << escaped(plot::kWalkLabel)
+        << "</label>\n<input type=\"range\" id=\"walk\" min=\"0\" max=\"0\" value=\"0\" "
+           "aria-describedby=\"plotText\">\n<p id=\"walkText\" aria-hidden=\"true\"></p>\n"
+           "<button type=\"button\" id=\"listen\">"
+        << escaped(plot::kListenCaption) << "</button>\n";
+    // The shapes' outlines, each found by its name; one that is not filled
+    // is drawn as a line alone.
+    std::cout << "<svg id=\"outlines\" aria-hidden=\"true\"><defs>";
+    for (const plot::Outline& outline : plot::kOutlines)
+        std::cout << "<path id=\"" << outline.name << "\" d=\"" << outline.path << '"'
+                  << (outline.filled ? "" : " fill=\"none\" stroke-width=\"2\"") << "/>";
+    std::cout << "</defs></svg>\n</figure>\n";
+    std::cout
+        << R"(<dialog id="message" role="alertdialog" aria-labelledby="messageTitle" aria-describedby="messageText">
+<h1 id="messageTitle">)"
+        << title << R"(</h1>
 <p id="messageText"></p>
 <form method="dialog"><button aria-describedby="messageText">OK</button></form>
 </dialog>
@@ -155,22 +175,27 @@ void writeCss()
               << ":root { --twip: calc(1px / " << window::kTwipsPerPixel
               << "); --text: " << colour(window::kTextColour) << "; --font-families:";
     for (std::string_view family : window::kFontFamilies)
-        std::cout << (family.find(' ') == std::string_view::npos ? " " + std::string(family)
-                                                                 : " \"" + std::string(family) + '"')
+        std::cout << (family.find(' ') == std::string_view::npos
+                ? " " + std::string(family)
+                : " \"" + std::string(family) + '"')
                   << ',';
     std::cout << " sans-serif; }\n"
-              << "@media (max-width: 460px) {\n  :root { --twip: min(calc(100vw / " << window::kWidth
-              << "), calc(100vh / " << window::kHeight << ")); }\n}\n"
-              << "#Form1 { width: " << twips(window::kWidth) << "; height: " << twips(window::kHeight)
-              << "; background: " << colour(window::kBackground) << "; color: var(--text); font: "
-              << twips(window::kFontSize) << " var(--font-families); }\n";
+              << "@media (max-width: 460px) {\n  :root { --twip: min(calc(100vw / "
+              << window::kWidth << "), calc(100vh / " << window::kHeight << ")); }\n}\n"
+              << "#Form1 { width: " << twips(window::kWidth)
+              << "; height: " << twips(window::kHeight)
+              << "; background: " << colour(window::kBackground)
+              << "; color: var(--text); font: " << twips(window::kFontSize)
+              << " var(--font-families); }\n";
     for (const Control& control : window::kControls) {
         std::cout << '#' << control.name << " { left: " << twips(control.rect.left)
-                  << "; top: " << twips(control.rect.top) << "; width: " << twips(control.rect.width)
+                  << "; top: " << twips(control.rect.top)
+                  << "; width: " << twips(control.rect.width)
                   << "; height: " << twips(control.rect.height) << ';';
         if (control.alignment != window::Alignment::Left)
             std::cout << " text-align: "
-                      << (control.alignment == window::Alignment::Right ? "right" : "center") << ';';
+                      << (control.alignment == window::Alignment::Right ? "right" : "center")
+                      << ';';
         std::cout << " }\n";
     }
 }
@@ -181,15 +206,19 @@ void writeManifest()
 {
     const std::string title = escaped(window::kTitle);
     std::cout << R"({
-  "name": ")" << title << R"(",
-  "short_name": ")" << title << R"(",
+  "name": ")" << title
+              << R"(",
+  "short_name": ")"
+              << title << R"(",
   "description": "Parabola y = ax^2+bx+c przez trzy punkty",
   "lang": "pl",
   "start_url": "./",
   "scope": "./",
   "display": "standalone",
-  "background_color": ")" << colour(window::kBackground) << R"(",
-  "theme_color": ")" << colour(window::kBackground) << R"(",
+  "background_color": ")"
+              << colour(window::kBackground) << R"(",
+  "theme_color": ")"
+              << colour(window::kBackground) << R"(",
   "icons": [
     { "src": "icon-32.png", "sizes": "32x32", "type": "image/png" },
     { "src": "icon-256.png", "sizes": "256x256", "type": "image/png", "purpose": "any" }

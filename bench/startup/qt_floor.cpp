@@ -1,5 +1,5 @@
 // The toolkit's floor: one empty Qt Widgets window the size of Parabolix's.
-#include "window_description.h"
+#include "view/window_description.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
 // The display's floor: map one window with plain Xlib and paint it at its
 // first Expose.
-#include "window_description.h"
+#include "view/window_description.h"
 
 #include <X11/Xlib.h>
 

@@ -2,7 +2,7 @@
 // so a draw's outcome can be foretold.
 #pragma once
 
-#include "chance.h"
+#include "riddle/chance.h"
 
 #include <vector>
 

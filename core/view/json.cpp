@@ -1,4 +1,4 @@
-#include "plot_json.h"
+#include "view/json.h"
 
 #include <array>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace parabolix::web {
+namespace parabolix::view {
 
 namespace {
 
@@ -76,15 +76,10 @@ private:
     std::string m_out;
 };
 
-} // namespace
-
-std::string toJson(const plot::Plot& plot)
+void write(Json& json, const plot::Plot& plot)
 {
-    Json json;
-    static constexpr std::array<const char*, 6> kShapes{
-        "circle", "square", "triangle", "diamond", "ring", "cross"};
-    const auto tick = [](Json& out, const plot::Tick& tick) {
-        out.raw("[").number(tick.at).raw(",").text(tick.label).raw("]");
+    const auto tick = [](Json& out, const plot::Tick& each) {
+        out.raw("[").number(each.at).raw(",").text(each.label).raw("]");
     };
     json.raw("{").key("width").number(plot::kWidth).key("height").number(plot::kHeight);
     json.key("description").text(plot.description);
@@ -92,8 +87,11 @@ std::string toJson(const plot::Plot& plot)
         out.raw("[").text(row.point).raw(",").text(row.coordinates).raw("]");
     });
     json.key("marks").list(plot.marks, [](Json& out, const plot::Mark& mark) {
-        out.raw("{").key("label").text(mark.label);
-        out.key("shape").text(kShapes.at(static_cast<std::size_t>(mark.shape)));
+        out.raw("{")
+            .key("label")
+            .text(mark.label)
+            .key("shape")
+            .text(plot::outline(mark.shape).name);
         out.key("x").number(mark.x).key("y").number(mark.y).raw("}");
     });
     json.key("axisX").number(plot.axisX).key("axisY").number(plot.axisY);
@@ -103,15 +101,29 @@ std::string toJson(const plot::Plot& plot)
     json.key("steps").list(plot.steps, [](Json& out, const std::string& step) { out.text(step); });
     json.key("firstStep").number(static_cast<double>(plot.firstStep));
     json.key("tones").list(plot.tones, [](Json& out, const plot::Tone& tone) {
-        out.raw("[").number(tone.start).raw(",").number(tone.duration).raw(",");
-        out.number(tone.frequency).raw(",").number(tone.pan).raw("]");
+        out.raw("{").key("start").number(tone.start).key("duration").number(tone.duration);
+        out.key("frequency").number(tone.frequency).key("pan").number(tone.pan).raw("}");
     });
     json.key("glide").list(plot.glide, [](Json& out, const plot::Tone& tone) {
-        out.raw("[").number(tone.start).raw(",").number(tone.frequency).raw(",");
-        out.number(tone.pan).raw("]");
+        out.raw("{").key("start").number(tone.start).key("frequency").number(tone.frequency);
+        out.key("pan").number(tone.pan).raw("}");
     });
+    json.raw("}");
+}
+
+} // namespace
+
+std::string toJson(const Shown& shown)
+{
+    Json json;
+    json.raw("{").key("error").text(shown.error).key("announcement").text(shown.announcement);
+    json.key("plot");
+    if (shown.plot)
+        write(json, *shown.plot);
+    else
+        json.raw("null");
     json.raw("}");
     return std::move(json.out());
 }
 
-} // namespace parabolix::web
+} // namespace parabolix::view

@@ -5,8 +5,10 @@
 // a plan of tones that plays it. Plain data that any face can draw.
 #pragma once
 
-#include "riddle.h"
+#include "riddle/riddle.h"
+#include "view/window_description.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,9 +24,10 @@ inline constexpr std::string_view kCoordinatesHeading = "Współrzędne";
 inline constexpr std::string_view kWalkLabel = "Wędrówka po wykresie";
 inline constexpr std::string_view kListenCaption = "Posłuchaj wykresu";
 
-// The picture's size, in the units of its coordinates: the window's height.
+// The picture's size, in the units of its coordinates: beside the window, as
+// high as it.
 inline constexpr double kWidth = 360;
-inline constexpr double kHeight = 336;
+inline constexpr double kHeight = double{window::kHeight} / window::kTwipsPerPixel;
 
 // A value as the plot writes it: the program's own text of it, and where that
 // has more than two decimal places and no exponent, rounded to two as a school
@@ -38,6 +41,30 @@ struct Number {
 [[nodiscard]] Number number(double value, const DecimalSeparator& separator);
 
 enum class Shape { Circle, Square, Triangle, Diamond, Ring, Cross };
+
+// How a shape is drawn around its mark: its name, by which the page finds it;
+// its outline as SVG path data with the mark at (0; 0); and whether it is
+// filled or drawn as a line alone.
+struct Outline {
+    Shape shape;
+    std::string_view name;
+    std::string_view path;
+    bool filled;
+};
+inline constexpr std::array<Outline, 6> kOutlines{{
+    {Shape::Circle, "circle", "M-5 0a5 5 0 1 0 10 0a5 5 0 1 0-10 0", true},
+    {Shape::Square, "square", "M-5-5h10v10h-10z", true},
+    {Shape::Triangle, "triangle", "M0-6l6 10h-12z", true},
+    {Shape::Diamond, "diamond", "M0-6l6 6-6 6-6-6z", true},
+    {Shape::Ring, "ring", "M-4 0a4 4 0 1 0 8 0a4 4 0 1 0-8 0", false},
+    {Shape::Cross, "cross", "M-5-5l10 10m0-10-10 10", false},
+}};
+
+// The outline of `shape`.
+[[nodiscard]] constexpr const Outline& outline(Shape shape)
+{
+    return kOutlines.at(static_cast<std::size_t>(shape));
+}
 
 // A point of the picture, placed in the picture's coordinates.
 struct Mark {
@@ -92,13 +119,12 @@ struct Plot {
 };
 
 // The points A, B and C alone, at start and after a draw, from the riddle's
-// m, n and p (readRiddle). Raises nothing.
+// m, n and p.
 [[nodiscard]] Plot points(const Riddle& riddle, const DecimalSeparator& separator);
 
 // After solving: the parabola or line through A, B and C with its special
-// points, its text naming `polynomial` (Text4). A special point beyond a
-// double's range is only said to be so. Raises nothing.
-[[nodiscard]] Plot solved(
-    const Riddle& riddle, std::string_view polynomial, const DecimalSeparator& separator);
+// points, its text naming the polynomial as Text4 shows it. A special point
+// beyond a double's range is only said to be so.
+[[nodiscard]] Plot solved(const Solution& solution, const DecimalSeparator& separator);
 
 } // namespace parabolix::plot

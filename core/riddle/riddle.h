@@ -3,11 +3,12 @@
 // the three operations on them: start texts, solve and draw.
 #pragma once
 
-#include "chance.h"
-#include "errors.h"
-#include "number_text.h"
+#include "riddle/chance.h"
+#include "riddle/errors.h"
+#include "riddle/number_text.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,9 @@ enum class Field {
 
 inline constexpr std::array kAllFields{
     Field::Text1, Field::Text2, Field::Text3, Field::Text4, Field::Text5, Field::Text6};
+
+// The fields m, n and p are read from, in that order.
+inline constexpr std::array kInputFields{Field::Text1, Field::Text2, Field::Text3};
 
 // Returns "Text1" ... "Text6".
 [[nodiscard]] std::string_view fieldName(Field field);
@@ -73,24 +77,35 @@ struct Riddle {
 };
 
 // Reads m, n and p from Text1..Text3 with `separator` and finds a, b and c,
-// exactly as solve() does. Raises OverflowError when a value or a step of
-// the arithmetic leaves the double range.
-[[nodiscard]] Riddle readRiddle(const RiddleFields& fields, const DecimalSeparator& separator);
+// exactly as solve() does, writing nothing. Error::Overflow when a value or a
+// step of the arithmetic leaves the double range.
+[[nodiscard]] Result<Riddle> readRiddle(
+    const RiddleFields& fields, const DecimalSeparator& separator);
+
+// What solving found: the numbers, and the polynomial as Text4 shows it.
+struct Solution {
+    Riddle riddle;
+    std::string polynomial;
+};
 
 // Reads m, n and p from Text1..Text3 with the user's decimal separator,
 // finds a, b and c, and writes the formulas with their values to Text6, then
-// the polynomial to Text4. Raises OverflowError, before any write, when a
-// value or a step of the arithmetic leaves the double range.
-void solve(RiddleFields& fields, const DecimalSeparator& separator);
+// the polynomial to Text4. Error::Overflow, before any write, when a value or
+// a step of the arithmetic leaves the double range.
+[[nodiscard]] Result<Solution> solve(RiddleFields& fields, const DecimalSeparator& separator);
+
+// The numbers a draw put into Text1..Text3.
+struct Drawn {
+    std::int16_t m = 0;
+    std::int16_t n = 0;
+    std::int16_t p = 0;
+};
 
 // Reseeds the generator from the clock, draws m, n and p in 1..101, writes
 // them to Text1..Text3, empties Text4, and writes the system of equations
-// with those numbers to Text5; Text6 is left alone. Raises FloatingPointError
-// or OverflowError, before any write, should the generator leave [0, 1).
-void draw(RiddleFields& fields, RandomGenerator& generator, const Clock& clock);
-
-// What a screen reader says after a draw: the numbers in Text1..Text3, in
-// that order, as "m = 7, n = 58, p = 101".
-[[nodiscard]] std::string drawnNumbers(const RiddleFields& fields);
+// with those numbers to Text5; Text6 is left alone. Error::FloatingPoint or
+// Error::Overflow, before any write, should the generator leave [0, 1).
+[[nodiscard]] Result<Drawn> draw(
+    RiddleFields& fields, RandomGenerator& generator, const Clock& clock);
 
 } // namespace parabolix

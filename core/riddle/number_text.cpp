@@ -1,15 +1,13 @@
-#include "number_text.h"
-
-#include "errors.h"
-
-#include <fast_float.h>
+#include "riddle/number_text.h"
 
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fast_float.h>
 #include <iterator>
 #include <numeric>
 
@@ -20,10 +18,6 @@ namespace {
 // A Polish user writes "10 000" with a space or a no-break space between the
 // thousands; a pasted number may carry a tab. All of them are skipped.
 constexpr std::array<std::string_view, 4> kBlanks{" ", "\t", "\xC2\xA0", "\xE2\x80\xAF"};
-
-// An exponent is kept far inside int64 but far beyond any double's reach, so
-// that adding a digit count to it can neither overflow nor change the outcome.
-constexpr std::int64_t kExponentLimit = 1'000'000'000;
 
 bool isDigit(char c)
 {
@@ -106,15 +100,15 @@ private:
 
 // Reads an exponent "E-12" if one comes next. An E with no digit after it is
 // not part of the number, so "12e" reads 12 and the scanner is left before E.
-std::int64_t takeExponent(Scanner& scanner)
+void takeExponent(Scanner& scanner, TypedNumber& number)
 {
     const std::string_view before = scanner.rest();
     if (!scanner.take('e') && !scanner.take('E'))
-        return 0;
+        return;
     const bool negative = scanner.takeMinus();
     if (!scanner.atDigit()) {
         scanner.rewind(before);
-        return 0;
+        return;
     }
     std::string digits;
     scanner.takeDigits(digits);
@@ -122,7 +116,23 @@ std::int64_t takeExponent(Scanner& scanner)
         digits.begin(), digits.end(), std::int64_t{0}, [](std::int64_t sum, char digit) {
             return std::min(sum * 10 + (digit - '0'), kExponentLimit);
         });
-    return negative ? -exponent : exponent;
+    number.exponentTyped = true;
+    number.exponent = negative ? -exponent : exponent;
+}
+
+// "1,5E+20", "5E-16": the first digit, the rest after the separator, and the
+// power of ten in at least two digits.
+std::string scientificText(const Decimal& decimal, const DecimalSeparator& separator)
+{
+    std::string text = decimal.negative ? "-" : "";
+    text += decimal.digits.front();
+    if (decimal.digits.size() > 1)
+        text.append(separator.text()).append(decimal.digits, 1);
+    text += decimal.power < 0 ? "E-" : "E+";
+    if (std::abs(decimal.power) < 10)
+        text += '0';
+    text += std::to_string(std::abs(decimal.power));
+    return text;
 }
 
 } // namespace
@@ -146,21 +156,29 @@ DecimalSeparator::DecimalSeparator(std::string_view separator)
         m_text = separator;
 }
 
-double textToNumber(std::string_view text, const DecimalSeparator& separator)
+TypedNumber readTypedNumber(std::string_view text, const DecimalSeparator& separator)
 {
     Scanner scanner(text, separator);
-    const bool negative = scanner.takeMinus();
-    // The number in the form fast_float reads: digits, '.', digits, 'e', exponent.
-    std::string plain;
-    scanner.takeDigits(plain);
-    if (scanner.takeSeparator()) {
-        plain += '.';
-        scanner.takeDigits(plain);
-    }
-    if (plain.empty() || plain == ".")
+    TypedNumber number;
+    number.negative = scanner.takeMinus();
+    scanner.takeDigits(number.whole);
+    if (scanner.takeSeparator())
+        scanner.takeDigits(number.fraction);
+    if (!number.whole.empty() || !number.fraction.empty())
+        takeExponent(scanner, number);
+    return number;
+}
+
+Result<double> textToNumber(std::string_view text, const DecimalSeparator& separator)
+{
+    const TypedNumber typed = readTypedNumber(text, separator);
+    if (typed.whole.empty() && typed.fraction.empty())
         return 0.0;
-    if (const std::int64_t exponent = takeExponent(scanner); exponent != 0)
-        plain.append("e").append(std::to_string(exponent));
+    // The number in the form fast_float reads: digits, '.', digits, 'e', exponent.
+    std::string plain = typed.whole;
+    plain.append(".").append(typed.fraction);
+    if (typed.exponent != 0)
+        plain.append("e").append(std::to_string(typed.exponent));
 
     // fast_float rounds correctly on every platform, where the standard
     // library's from_chars for doubles is missing from some. Too small a value
@@ -168,64 +186,89 @@ double textToNumber(std::string_view text, const DecimalSeparator& separator)
     double magnitude = 0.0;
     fast_float::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
     if (std::isinf(magnitude))
-        throw OverflowError();
-    return negative ? -magnitude : magnitude;
+        return Error::Overflow;
+    return typed.negative ? -magnitude : magnitude;
+}
+
+int Decimal::places() const
+{
+    return std::max(0, static_cast<int>(digits.size()) - 1 - power);
+}
+
+Decimal toDecimal(double value)
+{
+    assert(std::isfinite(value)); // the checked arithmetic gives nothing else
+    if (value == 0.0)
+        return {};
+    // The significant digits, correctly rounded, as d.ddddde±x. The C library
+    // writes them the same on every platform, but with the decimal point of
+    // its locale, which the window's toolkit sets from the user's settings:
+    // so the digits are picked out around whatever it is.
+    std::array<char, 48> buffer{};
+    const int length = std::snprintf(
+        buffer.data(), buffer.size(), "%.*e", kSignificantDigits - 1, std::fabs(value));
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(length));
+    const auto e = scientific.rfind('e');
+    Decimal decimal;
+    decimal.negative = value < 0;
+    std::copy_if(scientific.begin(), scientific.begin() + static_cast<std::ptrdiff_t>(e),
+        std::back_inserter(decimal.digits), isDigit);
+    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
+    decimal.power = std::atoi(scientific.data() + e + 1);
+    return decimal;
+}
+
+Decimal decimalOf(bool negative, std::uint64_t whole, int scale)
+{
+    if (whole == 0)
+        return {};
+    Decimal decimal{negative, std::to_string(whole)};
+    decimal.power = static_cast<int>(decimal.digits.size()) - 1 + scale;
+    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
+    return decimal;
+}
+
+Decimal roundedTo(const Decimal& decimal, int places)
+{
+    const int kept = decimal.power + 1 + places; // digits before the cut
+    if (kept >= static_cast<int>(decimal.digits.size()))
+        return decimal;
+    if (kept < 0)
+        return {}; // below a tenth of the last place kept
+    std::uint64_t whole = 0;
+    std::from_chars(decimal.digits.data(), decimal.digits.data() + kept, whole);
+    if (decimal.digits[static_cast<std::size_t>(kept)] >= '5')
+        ++whole;
+    return decimalOf(decimal.negative, whole, -places);
+}
+
+std::string plainText(const Decimal& decimal, const DecimalSeparator& separator)
+{
+    if (decimal.digits.empty())
+        return "0";
+    const int count = static_cast<int>(decimal.digits.size());
+    const int leading = decimal.power + 1; // digits before the separator
+    std::string text = decimal.negative ? "-" : "";
+    if (leading <= 0) {
+        text.append("0").append(separator.text());
+        text.append(static_cast<std::size_t>(-leading), '0').append(decimal.digits);
+    } else if (count <= leading) {
+        text.append(decimal.digits).append(static_cast<std::size_t>(leading - count), '0');
+    } else {
+        const auto split = static_cast<std::size_t>(leading);
+        text.append(decimal.digits, 0, split).append(separator.text());
+        text.append(decimal.digits, split);
+    }
+    return text;
 }
 
 std::string doubleToText(double value, const DecimalSeparator& separator)
 {
-    assert(std::isfinite(value)); // the checked arithmetic gives nothing else
-    if (value == 0.0)
-        return "0";
-
-    // Fifteen significant digits, correctly rounded, as d.dddddddddddddde±x.
-    // The C library writes them the same on every platform, but with the
-    // decimal point of its locale, which the window's toolkit sets from the
-    // user's settings: so the digits are picked out around whatever it is.
-    std::array<char, 48> buffer{};
-    const int length
-        = std::snprintf(buffer.data(), buffer.size(), "%.14e", std::fabs(value));
-    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(length));
-    const auto e = scientific.rfind('e');
-    std::string digits;
-    std::copy_if(scientific.begin(), scientific.begin() + static_cast<std::ptrdiff_t>(e),
-        std::back_inserter(digits), isDigit);
-    digits.erase(digits.find_last_not_of('0') + 1);
-    const int power = std::atoi(scientific.data() + e + 1);
-
-    const int count = static_cast<int>(digits.size());
-    const int decimals = std::max(0, count - 1 - power);
-    std::string text = value < 0 ? "-" : "";
-    if (power < 15 && decimals <= 15) {
-        const int leading = power + 1; // digits before the separator
-        if (leading <= 0) {
-            const int zeros = -leading;
-            text += '0';
-            text += separator.text();
-            text.append(static_cast<std::size_t>(zeros), '0');
-            text += digits;
-        } else if (count <= leading) {
-            const int zeros = leading - count;
-            text += digits;
-            text.append(static_cast<std::size_t>(zeros), '0');
-        } else {
-            const auto split = static_cast<std::size_t>(leading);
-            text += digits.substr(0, split);
-            text += separator.text();
-            text += digits.substr(split);
-        }
-        return text;
-    }
-    text += digits[0];
-    if (count > 1) {
-        text += separator.text();
-        text += digits.substr(1);
-    }
-    text += power < 0 ? "E-" : "E+";
-    if (std::abs(power) < 10)
-        text += '0';
-    text += std::to_string(std::abs(power));
-    return text;
+    const Decimal decimal = toDecimal(value);
+    if (decimal.digits.empty()
+        || (decimal.power < kPlainPowerLimit && decimal.places() <= kMostPlaces))
+        return plainText(decimal, separator);
+    return scientificText(decimal, separator);
 }
 
 } // namespace parabolix

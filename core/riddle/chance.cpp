@@ -1,4 +1,4 @@
-#include "chance.h"
+#include "riddle/chance.h"
 
 #include <chrono>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The plot of a riddle: the sentences, the table and the slider's texts
 // exactly, as a pupil reads them; the picture by what must hold of it.
-#include "plot.h"
+#include "view/plot.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +14,14 @@
 namespace parabolix::plot {
 namespace {
 
-// The fields after typing m, n and p and clicking "oblicz".
-FieldRecord typed(const char* m, const char* n, const char* p, const DecimalSeparator& separator)
+// What "oblicz" finds after typing m, n and p.
+Solution typed(const char* m, const char* n, const char* p, const DecimalSeparator& separator)
 {
     FieldRecord fields;
     fields.setText(Field::Text1, m);
     fields.setText(Field::Text2, n);
     fields.setText(Field::Text3, p);
-    solve(fields, separator);
-    return fields;
+    return solve(fields, separator).value();
 }
 
 struct TextRow {
@@ -41,11 +40,9 @@ TEST_P(PlotText, DescribesThePictureInPolish)
 {
     const TextRow& row = GetParam();
     const DecimalSeparator separator(row.separator);
-    const FieldRecord fields = typed(row.m, row.n, row.p, separator);
-    const Riddle riddle = readRiddle(fields, separator);
-    EXPECT_EQ((row.solved ? solved(riddle, fields.text(Field::Text4), separator)
-                          : points(riddle, separator))
-                  .description,
+    const Solution solution = typed(row.m, row.n, row.p, separator);
+    EXPECT_EQ(
+        (row.solved ? solved(solution, separator) : points(solution.riddle, separator)).description,
         row.description);
 }
 
@@ -111,8 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Values, PlotNumber,
 TEST(Plot, TableSliderAndCaptionsNameEveryPointAsTheTextDoes)
 {
     const DecimalSeparator separator(",");
-    const FieldRecord fields = typed("16", "34", "58", separator);
-    const Plot plot = solved(readRiddle(fields, separator), fields.text(Field::Text4), separator);
+    const Plot plot = solved(typed("16", "34", "58", separator), separator);
     std::vector<std::string> table(plot.table.size());
     std::transform(plot.table.begin(), plot.table.end(), table.begin(),
         [](const Row& row) { return row.point + " " + row.coordinates; });
@@ -155,8 +151,7 @@ TEST_P(PlotPicture, FramesThePointsAndDrawsTheCurveThroughThem)
 {
     const PictureRow& row = GetParam();
     const DecimalSeparator separator(",");
-    const FieldRecord fields = typed(row.m, row.n, row.p, separator);
-    const Plot plot = solved(readRiddle(fields, separator), fields.text(Field::Text4), separator);
+    const Plot plot = solved(typed(row.m, row.n, row.p, separator), separator);
     std::string labels;
     for (const Mark& mark : plot.marks) {
         labels += mark.label.empty() ? (mark.shape == Shape::Ring ? "o" : "+") : mark.label;
@@ -198,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(Riddles, PlotPicture,
 TEST(Plot, BeforeSolvingThreeRisingTonesAndNoCurve)
 {
     const DecimalSeparator separator(",");
-    const Plot plot = points(readRiddle(typed("7", "58", "101", separator), separator), separator);
+    const Plot plot = points(typed("7", "58", "101", separator).riddle, separator);
     EXPECT_EQ(plot.curve, "");
     ASSERT_EQ(plot.tones.size(), 3U);
     EXPECT_LT(plot.tones.at(0).frequency, plot.tones.at(1).frequency);

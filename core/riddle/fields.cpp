@@ -1,4 +1,4 @@
-#include "riddle.h"
+#include "riddle/riddle.h"
 
 namespace parabolix {
 

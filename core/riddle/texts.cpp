@@ -1,5 +1,6 @@
-#include "riddle.h"
-#include "texts.h"
+#include "riddle/texts.h"
+
+#include "riddle/riddle.h"
 
 #include <string>
 

@@ -1,8 +1,9 @@
-#include "checked_arithmetic.h"
-#include "number_text.h"
-#include "riddle.h"
-#include "texts.h"
+#include "riddle/checked_arithmetic.h"
+#include "riddle/number_text.h"
+#include "riddle/riddle.h"
+#include "riddle/texts.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -52,43 +53,52 @@ std::string constantTerm(double c, const DecimalSeparator& separator)
 
 } // namespace
 
-Riddle readRiddle(const RiddleFields& fields, const DecimalSeparator& separator)
+Result<Riddle> readRiddle(const RiddleFields& fields, const DecimalSeparator& separator)
 {
-    const double m = textToNumber(fields.text(Field::Text1), separator);
-    const double n = textToNumber(fields.text(Field::Text2), separator);
-    const double p = textToNumber(fields.text(Field::Text3), separator);
+    std::array<double, kInputFields.size()> mnp{};
+    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+        const Result<double> read = textToNumber(fields.text(kInputFields.at(i)), separator);
+        if (!read.ok())
+            return read.error();
+        mnp.at(i) = read.value();
+    }
+    const auto [m, n, p] = mnp;
     // 4 and 3 are small integers in the formulas, widened to double when used.
     const double four = std::int16_t{4};
     const double three = std::int16_t{3};
     // The grouping and order below are part of the result: a different order
     // rounds differently, and the residue for 0.1, 0.2, 0.3 would change.
-    return {
-        .m = m,
-        .n = n,
-        .p = p,
-        .a = add(subtract(multiply(0.5, p), n), multiply(0.5, m)),
-        .b = subtract(subtract(multiply(four, n), multiply(2.5, m)), multiply(1.5, p)),
-        .c = add(subtract(multiply(three, m), multiply(three, n)), p),
-    };
+    const Result<double> a = ((Checked(0.5) * p - n) + Checked(0.5) * m).result();
+    const Result<double> b = ((Checked(four) * n - Checked(2.5) * m) - Checked(1.5) * p).result();
+    const Result<double> c = ((Checked(three) * m - Checked(three) * n) + p).result();
+    for (const Result<double>* value : {&a, &b, &c}) {
+        if (!value->ok())
+            return value->error();
+    }
+    return Riddle{m, n, p, a.value(), b.value(), c.value()};
 }
 
-void solve(RiddleFields& fields, const DecimalSeparator& separator)
+Result<Solution> solve(RiddleFields& fields, const DecimalSeparator& separator)
 {
-    const auto [m, n, p, a, b, c] = readRiddle(fields, separator);
+    Result<Riddle> read = readRiddle(fields, separator);
+    if (!read.ok())
+        return read.error();
+    const Riddle& riddle = read.value();
 
     const std::string_view br = texts::kLineBreak;
     std::string formulas;
-    for (const auto& [formula, value] : {std::pair{texts::kFormulaA, a},
-             std::pair{texts::kFormulaB, b}, std::pair{texts::kFormulaC, c}})
+    for (const auto& [formula, value] : {std::pair{texts::kFormulaA, riddle.a},
+             std::pair{texts::kFormulaB, riddle.b}, std::pair{texts::kFormulaC, riddle.c}})
         formulas.append(formula).append("=").append(doubleToText(value, separator)).append(br);
-    std::string polynomial = leadingTerm(a, separator);
+    std::string polynomial = leadingTerm(riddle.a, separator);
     polynomial += "x^2";
-    polynomial += middleTerm(b, separator);
+    polynomial += middleTerm(riddle.b, separator);
     polynomial += "x";
-    polynomial += constantTerm(c, separator);
+    polynomial += constantTerm(riddle.c, separator);
 
     fields.setText(Field::Text6, formulas);
     fields.setText(Field::Text4, polynomial);
+    return Solution{riddle, std::move(polynomial)};
 }
 
 } // namespace parabolix

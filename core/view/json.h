@@ -1,0 +1,17 @@
+// What a face shows, as the page's script reads it: one JSON object per
+// event, its names the ones written here and nowhere else in the core.
+#pragma once
+
+#include "view/session.h"
+
+#include <string>
+
+namespace parabolix::view {
+
+// `shown` as {"error", "announcement", "plot"}; a plot that stays as it is
+// is null. Each mark names its shape's outline (plot::kOutlines); each tone
+// is {"start", "duration", "frequency", "pan"}, each point of the glide
+// {"start", "frequency", "pan"}.
+[[nodiscard]] std::string toJson(const Shown& shown);
+
+} // namespace parabolix::view
