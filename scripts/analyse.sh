@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Static analysis of the project's sources: clang-tidy with the committed
-# .clang-tidy, then cppcheck. Any finding fails. Reads the compile database
-# of the tests' build (the preset "test"), which it brings up to date first.
+# Static analysis of every C++ source of the project: clang-tidy with the
+# committed .clang-tidy, then cppcheck. Any finding fails. The native sources
+# are read through the compile database of the tests' build (the preset
+# "test"), which it brings up to date first; the page's, which build only for
+# WebAssembly, against emscripten's own headers.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 build test >/dev/null
-sources=(core/*.cpp ui/*.cpp tests/core/*.cpp tests/ui/*.cpp bench/*.cpp bench/startup/*.cpp)
+native=(core/*/*.cpp ui/*.cpp tests/core/*/*.cpp tests/ui/*.cpp bench/*.cpp bench/startup/*.cpp)
+sysroot=$(em-config CACHE)/sysroot
+page=(-std=c++20 -Icore --target=wasm32-unknown-emscripten "--sysroot=$sysroot" -isystem "$sysroot/include/compat"
+      -isystem "$sysroot/include/c++/v1" -D__EMSCRIPTEN__ -DEMSCRIPTEN -D_LIBCPP_ABI_VERSION=2 -fno-exceptions)
 
 echo "== clang-tidy"
-run-clang-tidy -quiet -p "$build_dir" -j "$(nproc)" "${sources[@]}" >"$build_dir/clang-tidy.log" 2>&1 ||
-  { grep -E "(warning|error):" "$build_dir/clang-tidy.log"; exit 1; }
-if grep -E "(warning|error):" "$build_dir/clang-tidy.log"; then exit 1; fi
+log=$build_dir/clang-tidy.log
+{ run-clang-tidy -quiet -p "$build_dir" -j "$(nproc)" "${native[@]}" &&
+  clang-tidy -quiet web/*.cpp -- "${page[@]}"; } >"$log" 2>&1 ||
+  { grep -E "(warning|error):" "$log"; exit 1; }
+if grep -E "(warning|error):" "$log"; then exit 1; fi
 
 echo "== cppcheck"
 # Suppressed, because:
@@ -24,5 +31,5 @@ cppcheck --enable=warning,style,performance,portability --std=c++20 \
   --suppress=missingIncludeSystem \
   --suppress='unusedStructMember:tests/*' \
   --suppress='constParameterCallback:bench/*' \
-  -I core -I ui -I tests/common core ui bench fuzz tests
+  -I core -I ui -I tests/common core ui web bench fuzz tests
 echo "static analysis: no findings"

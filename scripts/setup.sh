@@ -31,12 +31,13 @@ windows=(
 )
 # Roots of other Debian releases: Wine 10's, and a fresh Debian 12's.
 roots=(debootstrap)
-# emscripten, and the three engines for the page's tests: Chromium and its
-# WebDriver with Selenium; Firefox ESR, spoken to over WebSocket; WebKitGTK's
-# MiniBrowser and its WebDriver, with the locale data WebKit takes its
-# language from.
+# emscripten, which builds the page and gives the analysers its headers.
+webassembly=(emscripten)
+# The three engines for the page's tests: Chromium and its WebDriver with
+# Selenium; Firefox ESR, spoken to over WebSocket; WebKitGTK's MiniBrowser and
+# its WebDriver, with the locale data WebKit takes its language from.
 web=(
-  emscripten chromium chromium-driver python3-selenium
+  chromium chromium-driver python3-selenium
   firefox-esr python3-websocket webkit2gtk-driver locales
 )
 command -v npm >/dev/null || web+=(nodejs npm) # for web/package-lock.json's tools
@@ -46,12 +47,13 @@ case ${1:-run} in
   run) packages=("${build[@]}" "${native[@]}") ;;
   test) packages=("${build[@]}" "${native[@]}" "${display[@]}" "${screen_reader[@]}" "${desktop[@]}") ;;
   check) packages=("${build[@]}" "${native[@]}" "${display[@]}" "${screen_reader[@]}" "${desktop[@]}"
-                   "${analysers[@]}") ;;
+                   "${analysers[@]}" "${webassembly[@]}") ;;
   package) packages=("${build[@]}" "${native[@]}" "${packaging[@]}" "${display[@]}") ;;
   screenshot) packages=("${display[@]}" "${screenshot[@]}") ;;
   windows) packages=("${build[@]}" "${native[@]}" "${gtest_source[@]}" "${windows[@]}" "${display[@]}"
                      "${roots[@]}") ;;
-  web) packages=("${build[@]}" "${gtest_source[@]}" "${web[@]}" "${display[@]}" "${screen_reader[@]}") ;;
+  web) packages=("${build[@]}" "${gtest_source[@]}" "${webassembly[@]}" "${web[@]}" "${display[@]}"
+               "${screen_reader[@]}") ;;
   fresh) packages=("${roots[@]}" "${display[@]}") ;;
   *) echo "usage: $0 [run|test|check|package|screenshot|windows|web|fresh]" >&2; exit 2 ;;
 esac

@@ -7,6 +7,7 @@
 #include "view/window_description.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -93,73 +94,103 @@ std::vector<Control> readingOrder()
     return order;
 }
 
-void writeHtml()
+// <name attributes>text</name>, the text escaped.
+std::string tag(std::string_view name, const std::string& attributes, std::string_view text)
 {
-    const std::string title = escaped(window::kTitle);
+    return "<" + std::string(name) + attributes + ">" + escaped(text) + "</" + std::string(name)
+        + ">";
+}
+
+// The page's head: its policy, its files, and the core's script before the
+// page's own, both run once the page is read.
+void writeHead()
+{
     std::cout << R"(<!DOCTYPE html>
 <html lang="pl">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'">
-<title>)" << title
-              << R"(</title>
+)" << tag("title", "", window::kTitle)
+              << R"(
 <link rel="icon" href="icon-32.png" sizes="32x32">
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="stylesheet" href="style.css">
 <script src="core.js" defer></script>
 <script src="page.js" defer></script>
 </head>
-<body>
-<main id="Form1">
 )";
+}
+
+// The window, and the notice that tells a screen reader what an event did.
+void writeWindow()
+{
+    std::cout << "<main id=\"Form1\">\n";
     for (const Control& control : readingOrder())
         std::cout << element(control) << '\n';
     std::cout << R"(<div id="notice" aria-live="polite"></div>
 </main>
 )";
-    // The plot beside the window, after Text6 in the tab order: a picture the
-    // script draws, its description, its points, a slider along the curve and
-    // a button that plays it. Its size is fixed from the first paint, so that
-    // the window never moves when it is drawn.
+}
+
+// The plot beside the window, after Text6 in the tab order: a picture the
+// script draws, its description, its points, a slider along the curve and a
+// button that plays it; and the shapes' outlines, each found by its name. Its
+// size is fixed from the first paint, so that the window never moves when it
+// is drawn.
+void writePlot()
+{
     namespace plot = parabolix::plot;
-    std::cout
-        << "<figure id=\"plot\">\n<svg id=\"picture\" viewBox=\"0 0 " << plot::kWidth << ' '
-        << plot::kHeight << "\" role=\"img\"" << attribute("aria-label", plot::kTitle)
-        << " aria-describedby=\"plotText\"></svg>\n<figcaption id=\"plotText\"></figcaption>\n"
-        << "<table id=\"points\"><caption>" << escaped(plot::kTableCaption)
-        << "</caption><thead><tr><th scope=\"col\">" << escaped(plot::kPointHeading)
-        << "</th><th scope=\"col\">" << escaped(plot::kCoordinatesHeading)
-        << "</th></tr></thead><tbody></tbody></table>\n<label for=\"walk\">"
-        << escaped(plot::kWalkLabel)
-        << "</label>\n<input type=\"range\" id=\"walk\" min=\"0\" max=\"0\" value=\"0\" "
-           "aria-describedby=\"plotText\">\n<p id=\"walkText\" aria-hidden=\"true\"></p>\n"
-           "<button type=\"button\" id=\"listen\">"
-        << escaped(plot::kListenCaption) << "</button>\n";
-    // The shapes' outlines, each found by its name; one that is not filled
-    // is drawn as a line alone.
-    std::cout << "<svg id=\"outlines\" aria-hidden=\"true\"><defs>";
+    std::cout << R"(<figure id="plot">
+<svg id="picture" viewBox="0 0 )"
+              << plot::kWidth << ' ' << plot::kHeight << R"(" role="img")"
+              << attribute("aria-label", plot::kTitle) << R"( aria-describedby="plotText"></svg>
+<figcaption id="plotText"></figcaption>
+<table id="points">)"
+              << tag("caption", "", plot::kTableCaption) << "<thead><tr>"
+              << tag("th", R"( scope="col")", plot::kPointHeading)
+              << tag("th", R"( scope="col")", plot::kCoordinatesHeading)
+              << "</tr></thead><tbody></tbody></table>\n"
+              << tag("label", R"( for="walk")", plot::kWalkLabel) << R"(
+<input type="range" id="walk" min="0" max="0" value="0" aria-describedby="plotText">
+<p id="walkText" aria-hidden="true"></p>
+)" << tag("button", R"( type="button" id="listen")", plot::kListenCaption)
+              << R"(
+<svg id="outlines" aria-hidden="true"><defs>)";
     for (const plot::Outline& outline : plot::kOutlines)
-        std::cout << "<path id=\"" << outline.name << "\" d=\"" << outline.path << '"'
-                  << (outline.filled ? "" : " fill=\"none\" stroke-width=\"2\"") << "/>";
+        std::cout << "<path" << attribute("id", outline.name) << attribute("d", outline.path)
+                  << (outline.filled ? "" : R"( fill="none" stroke-width="2")") << "/>";
     std::cout << "</defs></svg>\n</figure>\n";
+}
+
+// The modal message an error is shown in, titled as the window is.
+void writeMessage()
+{
     std::cout
         << R"(<dialog id="message" role="alertdialog" aria-labelledby="messageTitle" aria-describedby="messageText">
-<h1 id="messageTitle">)"
-        << title << R"(</h1>
+)" << tag("h1", R"( id="messageTitle")", window::kTitle)
+        << R"(
 <p id="messageText"></p>
 <form method="dialog"><button aria-describedby="messageText">OK</button></form>
 </dialog>
-</body>
-</html>
 )";
+}
+
+void writeHtml()
+{
+    writeHead();
+    std::cout << "<body>\n";
+    writeWindow();
+    writePlot();
+    writeMessage();
+    std::cout << "</body>\n</html>\n";
 }
 
 std::string colour(window::Colour colour)
 {
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
-    return hex;
+    std::array<char, 8> hex{};
+    std::snprintf(hex.data(), hex.size(), "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return hex.data();
 }
 
 std::string twips(int value)

@@ -162,53 +162,24 @@ int printUsage()
     return 2;
 }
 
-int measure(int argc, char** argv)
+// The CPU time the program takes over some idle seconds, after its start.
+int measureIdle(Probe& probe, const char* seconds, const char* program)
 {
-    if (argc < 3)
-        return printUsage();
-    Probe probe;
-    probe.display = XOpenDisplay(nullptr);
-    int damageError = 0;
-    if (probe.display == nullptr
-        || XDamageQueryExtension(probe.display, &probe.damageEvent, &damageError) == 0) {
-        std::fprintf(stderr, "startup_probe: needs an X server with the DAMAGE extension\n");
-        return 1;
-    }
-    XSetErrorHandler(ignoreError);
-    XSelectInput(probe.display, DefaultRootWindow(probe.display), SubstructureNotifyMask);
+    pid_t child = 0;
+    startAndWatch(probe, program, child);
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const double before = cpuSeconds(child);
+    std::this_thread::sleep_for(std::chrono::seconds(std::atoi(seconds)));
+    const double after = cpuSeconds(child);
+    stopAndMeasure(child);
+    std::printf("CPU time over %s idle seconds: %.2f s\n", seconds, after - before);
+    return 0;
+}
 
-    if (std::string(argv[1]) == "--idle") {
-        pid_t child = 0;
-        startAndWatch(probe, argv[3], child);
-        std::this_thread::sleep_for(std::chrono::seconds(1));
-        const double before = cpuSeconds(child);
-        std::this_thread::sleep_for(std::chrono::seconds(std::atoi(argv[2])));
-        const double after = cpuSeconds(child);
-        stopAndMeasure(child);
-        std::printf("CPU time over %s idle seconds: %.2f s\n", argv[2], after - before);
-        return 0;
-    }
-
-    const int rounds = std::atoi(argv[1]);
-    std::vector<std::pair<std::string, std::string>> programs;
-    for (int i = 2; i < argc; ++i) {
-        const std::string namedProgram = argv[i];
-        const auto equals = namedProgram.find('=');
-        if (equals == std::string::npos)
-            return printUsage();
-        programs.emplace_back(namedProgram.substr(0, equals), namedProgram.substr(equals + 1));
-    }
-    std::map<std::string, std::vector<Run>> runs;
-    for (int round = 0; round < rounds; ++round) {
-        for (const auto& [name, program] : programs) {
-            pid_t child = 0;
-            Run run = startAndWatch(probe, program, child);
-            run.peakMiB = stopAndMeasure(child);
-            runs[name].push_back(run);
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        }
-    }
-
+// The table of medians, and the first program against each other one.
+void printRuns(const std::vector<std::pair<std::string, std::string>>& programs,
+    std::map<std::string, std::vector<Run>>& runs, int rounds)
+{
     std::printf(
         "| program | mapped, median ms | painted, median ms (spread) | peak memory, median MiB |\n"
         "|---|---:|---:|---:|\n");
@@ -234,6 +205,45 @@ int measure(int argc, char** argv)
             medians[first].second - medians[other].second);
     }
     std::printf("\n(%d interleaved rounds)\n", rounds);
+}
+
+int measure(int argc, char** argv)
+{
+    if (argc < 3)
+        return printUsage();
+    Probe probe;
+    probe.display = XOpenDisplay(nullptr);
+    int damageError = 0;
+    if (probe.display == nullptr
+        || XDamageQueryExtension(probe.display, &probe.damageEvent, &damageError) == 0) {
+        std::fprintf(stderr, "startup_probe: needs an X server with the DAMAGE extension\n");
+        return 1;
+    }
+    XSetErrorHandler(ignoreError);
+    XSelectInput(probe.display, DefaultRootWindow(probe.display), SubstructureNotifyMask);
+    if (std::string(argv[1]) == "--idle")
+        return measureIdle(probe, argv[2], argv[3]);
+
+    const int rounds = std::atoi(argv[1]);
+    std::vector<std::pair<std::string, std::string>> programs;
+    for (int i = 2; i < argc; ++i) {
+        const std::string namedProgram = argv[i];
+        const auto equals = namedProgram.find('=');
+        if (equals == std::string::npos)
+            return printUsage();
+        programs.emplace_back(namedProgram.substr(0, equals), namedProgram.substr(equals + 1));
+    }
+    std::map<std::string, std::vector<Run>> runs;
+    for (int round = 0; round < rounds; ++round) {
+        for (const auto& [name, program] : programs) {
+            pid_t child = 0;
+            Run run = startAndWatch(probe, program, child);
+            run.peakMiB = stopAndMeasure(child);
+            runs[name].push_back(run);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+    }
+    printRuns(programs, runs, rounds);
     return 0;
 }
 

@@ -22,10 +22,10 @@ public:
             if (c == '"' || c == '\\')
                 m_out += '\\';
             if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x",
+                std::array<char, 8> escape{};
+                std::snprintf(escape.data(), escape.size(), "\\u%04x",
                     static_cast<unsigned>(static_cast<unsigned char>(c)));
-                m_out += escape;
+                m_out += escape.data();
             } else {
                 m_out += c;
             }
@@ -35,9 +35,9 @@ public:
     }
     Json& number(double value)
     {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.6g", std::isfinite(value) ? value : 0.0);
-        m_out += text;
+        std::array<char, 32> text{};
+        std::snprintf(text.data(), text.size(), "%.6g", std::isfinite(value) ? value : 0.0);
+        m_out += text.data();
         return *this;
     }
     Json& number(const std::optional<double>& value)

@@ -40,6 +40,7 @@ std::string namedPoints(const Riddle& riddle, const DecimalSeparator& separator)
 std::vector<Row> givenRows(const Riddle& riddle, const DecimalSeparator& separator)
 {
     std::vector<Row> rows;
+    rows.reserve(kGiven.size());
     for (const Given& given : kGiven)
         rows.push_back({given.name,
             coordinates({std::to_string(given.x)}, {doubleToText(given.in(riddle).y, separator)})});

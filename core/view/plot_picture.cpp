@@ -21,6 +21,7 @@ double valueAt(const Riddle& riddle, double x)
 std::vector<std::pair<double, std::string>> namedPlaces(const Special& special, const Frame& frame)
 {
     std::vector<std::pair<double, std::string>> named;
+    named.reserve(kGiven.size() + 1);
     for (const Given& given : kGiven)
         named.emplace_back(given.x, std::string("; punkt ") + given.name);
     if (special.vertex && frame.holds(*special.vertex))

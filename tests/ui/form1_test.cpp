@@ -26,6 +26,9 @@ struct TestWindow {
         = [](QWidget*, const QString& message) { ADD_FAILURE() << message.toStdString(); }}};
 };
 
+// A label's caption is drawn from the top left of its rectangle.
+constexpr Qt::Alignment kTop = Qt::AlignLeft | Qt::AlignTop;
+
 // Each control as the eye and a screen reader meet it, written out here
 // rather than read from the window's description, so that a wrong
 // description fails: its kind, its place in twips (15 to a pixel), its
@@ -44,20 +47,20 @@ const std::vector<ControlRow> kShown{
     {"Text6", "QPlainTextEdit", {315, 3150, 4005, 960}, "", {}, "Wzory"},
     {"Text5", "QPlainTextEdit", {315, 1785, 4005, 1275}, "", {}, "Układ równań"},
     {"Command2", "QPushButton", {1155, 1365, 2220, 330}, "Wyznacz trzy liczby m, n, p", {}},
-    {"Text4", "QLineEdit", {315, 4200, 4005, 330}, "", Qt::AlignHCenter, "Wielomian"},
+    {"Text4", "QLineEdit", {315, 4200, 4005, 330}, "", Qt::AlignHCenter | Qt::AlignVCenter, "Wielomian"},
     {"Command1", "QPushButton", {1785, 4620, 1065, 330}, "oblicz", {}},
-    {"Text3", "QLineEdit", {3780, 945, 540, 330}, "", Qt::AlignRight, "p"},
-    {"Text2", "QLineEdit", {2100, 945, 540, 330}, "", Qt::AlignRight, "n"},
-    {"Text1", "QLineEdit", {525, 945, 540, 330}, "", Qt::AlignRight, "m"},
-    {"Label7", "QLabel", {3465, 960, 330, 330}, "p =", Qt::AlignLeft},
-    {"Label6", "QLabel", {1785, 960, 330, 330}, "n =", Qt::AlignLeft},
-    {"Label5", "QLabel", {210, 960, 330, 330}, "m =", Qt::AlignLeft},
+    {"Text3", "QLineEdit", {3780, 945, 540, 330}, "", Qt::AlignRight | Qt::AlignVCenter, "p"},
+    {"Text2", "QLineEdit", {2100, 945, 540, 330}, "", Qt::AlignRight | Qt::AlignVCenter, "n"},
+    {"Text1", "QLineEdit", {525, 945, 540, 330}, "", Qt::AlignRight | Qt::AlignVCenter, "m"},
+    {"Label7", "QLabel", {3465, 960, 330, 330}, "p =", kTop},
+    {"Label6", "QLabel", {1785, 960, 330, 330}, "n =", kTop},
+    {"Label5", "QLabel", {210, 960, 330, 330}, "m =", kTop},
     {"Label4", "QLabel", {210, 525, 3375, 225}, "Zmienna x przyjmuje wartości x=1, x=2, x=3.",
-        Qt::AlignLeft},
+        kTop},
     {"Label3", "QLabel", {210, 315, 5685, 330}, "gdzie a, b, c są dowolnymi liczbami. ",
-        Qt::AlignLeft},
+        kTop},
     {"Label1", "QLabel", {210, 105, 4320, 330},
-        "Losuj lub wpisz trzy liczby na podstwie wzoru: y = ax^2+bx+c", Qt::AlignLeft},
+        "Losuj lub wpisz trzy liczby na podstwie wzoru: y = ax^2+bx+c", kTop},
 };
 
 class Form1Control : public ::testing::TestWithParam<ControlRow> { };
@@ -86,8 +89,12 @@ TEST_P(Form1Control, IsMadeAsTheWindowShowsIt)
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString(),
         row.accessibleName);
-    const auto alignment = widget->property("alignment").value<Qt::Alignment>();
-    EXPECT_EQ(alignment & Qt::AlignHorizontal_Mask, row.alignment);
+    EXPECT_EQ(widget->property("alignment").value<Qt::Alignment>(), row.alignment);
+    // A read-only area can still be reached, selected and copied from the keyboard.
+    if (std::string_view(row.type) == "QPlainTextEdit") {
+        EXPECT_TRUE(widget->property("textInteractionFlags").value<Qt::TextInteractionFlags>()
+            & Qt::TextSelectableByKeyboard);
+    }
     const std::string name = row.name;
     EXPECT_EQ(widget->testAttribute(Qt::WA_InputMethodEnabled),
         name == "Text1" || name == "Text2" || name == "Text3");
@@ -112,6 +119,7 @@ TEST(Form1, IsAFixedWindowOfFourteenControlsAndATabOrder)
     EXPECT_EQ(window.form.minimumSize(), QSize(308, 336));
     EXPECT_EQ(window.form.maximumSize(), QSize(308, 336));
     EXPECT_EQ(window.form.windowTitle().toStdString(), "Parabolix");
+    EXPECT_TRUE(window.form.autoFillBackground()); // the light orange behind the labels
     // Arial, or Liberation Sans, drawn to its metrics, where it is missing.
     const QString family = QFontInfo(window.form.font()).family();
     EXPECT_TRUE(family == QStringLiteral("Arial") || family == QStringLiteral("Liberation Sans"))

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -188,6 +189,111 @@ INSTANTIATE_TEST_SUITE_P(Riddles, PlotPicture,
         PictureRow{"AFarVertexAndZeroLeftOutOfView", "0.1", "0.2", "0.3", "ABCo+"},
         PictureRow{"ALine", "1", "2", "3", "ABCo+"},
         PictureRow{"LevelPointsFarFromOX", "1000", "1000", "1000", "ABC+"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// Each job of the picture and its sound, written out to two places: the
+// marks, the axes and their numbers, the slider's steps and the tones.
+std::string two(double value)
+{
+    const long long hundredths = std::llround(value * 100); // a half away from zero
+    const long long magnitude = std::llabs(hundredths);
+    return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + "."
+        + std::to_string(magnitude % 100 / 10) + std::to_string(magnitude % 10);
+}
+
+std::string marks(const Plot& plot)
+{
+    std::string text;
+    for (const Mark& mark : plot.marks)
+        text += mark.label + std::string(outline(mark.shape).name) + " " + two(mark.x) + " "
+            + two(mark.y) + "; ";
+    return text;
+}
+
+std::string axes(const Plot& plot)
+{
+    std::string text = "OX " + (plot.axisX ? two(*plot.axisX) : "-") + ", OY "
+        + (plot.axisY ? two(*plot.axisY) : "-") + ", x at " + two(plot.xTicksAt) + ":";
+    for (const Tick& tick : plot.xTicks)
+        text += " " + tick.label + " " + two(tick.at);
+    text += "; y at " + two(plot.yTicksAt) + ":";
+    for (const Tick& tick : plot.yTicks)
+        text += " " + tick.label + " " + two(tick.at);
+    return text;
+}
+
+std::string sound(const Plot& plot)
+{
+    std::string text;
+    for (const Tone& tone : plot.tones)
+        text += two(tone.start) + " " + two(tone.duration) + " " + two(tone.frequency) + " "
+            + two(tone.pan) + "; ";
+    for (std::size_t i = 0; i < plot.glide.size(); i += 30)
+        text += "glide " + two(plot.glide[i].start) + " " + two(plot.glide[i].frequency) + " "
+            + two(plot.glide[i].pan) + "; ";
+    return text;
+}
+
+struct JobsRow {
+    const char* name;
+    const char* m;
+    const char* n;
+    const char* p;
+    bool solved;
+    const char* marks;
+    const char* axes;
+    const char* steps; // how many, the first and the last
+    const char* sound;
+};
+
+class PlotJobs : public ::testing::TestWithParam<JobsRow> { };
+
+TEST_P(PlotJobs, DrawAndPlayWhatAPupilSeesAndHears)
+{
+    const JobsRow& row = GetParam();
+    const DecimalSeparator separator(",");
+    const Solution solution = typed(row.m, row.n, row.p, separator);
+    const Plot plot = row.solved ? solved(solution, separator) : points(solution.riddle, separator);
+    EXPECT_EQ(marks(plot), row.marks);
+    EXPECT_EQ(axes(plot) + ", symmetry " + (plot.symmetry ? two(*plot.symmetry) : "-"), row.axes);
+    EXPECT_EQ(std::to_string(plot.steps.size()) + ": " + plot.steps.front() + " ... "
+            + plot.steps.back(),
+        row.steps);
+    EXPECT_EQ(sound(plot), row.sound);
+}
+
+INSTANTIATE_TEST_SUITE_P(Riddles, PlotJobs,
+    ::testing::Values(
+        JobsRow{"AParabolaUpwards", "16", "34", "58", true,
+            "Acircle 228.37 212.15; Bsquare 278.29 134.50; Ctriangle 328.21 30.97; Wdiamond 103.58 "
+            "293.03; ring 55.79 281.17; ring 151.38 281.17; cross 178.46 263.92; ",
+            "OX 281.17, OY 178.46, x at 281.17: -2 78.63 0 178.46 2 278.29; y at 178.46: 0 281.17 "
+            "20 194.89 40 108.62 60 22.34, symmetry 103.58",
+            "33: x = -2,8; y = 2,32 ... x = 3,4; y = 69,28",
+            "1.85 0.05 1760.00 0.23; 2.32 0.05 1760.00 0.55; 2.79 0.05 1760.00 0.86; 0.66 0.05 "
+            "1760.00 -0.56; glide 0.00 320.12 -1.00; glide 1.50 353.67 0.00; glide 3.00 880.00 1.00; "},
+        JobsRow{"AParabolaDownwards", "1", "3", "4", true,
+            "Acircle 98.54 164.67; Bsquare 141.29 79.10; Ctriangle 184.04 36.31; Wdiamond 205.42 "
+            "30.97; ring 82.63 207.46; ring 328.21 207.46; cross 55.79 293.03; ",
+            "OX 207.46, OY 55.79, x at 207.46: 0 55.79 2 141.29 4 226.79 6 312.29; y at 55.79: -2 "
+            "293.03 0 207.46 2 121.89 4 36.31, symmetry 205.42",
+            "38: x = -0,4; y = -3,48 ... x = 6,8; y = -1,32",
+            "0.61 0.05 1760.00 -0.59; 1.02 0.05 1760.00 -0.32; 1.42 0.05 1760.00 -0.05; 1.63 0.05 "
+            "1760.00 0.08; glide 0.00 220.00 -1.00; glide 1.50 829.91 0.00; glide 3.00 303.22 1.00; "},
+        JobsRow{"PointsBeforeSolving", "7", "58", "101", false,
+            "Acircle 146.60 274.87; Bsquare 237.40 142.54; Ctriangle 328.21 30.97; ",
+            "OX 293.03, OY 55.79, x at 293.03: 0 55.79 1 146.60 2 237.40 3 328.21; y at 55.79: 0 "
+            "293.03 20 241.14 40 189.24 60 137.35 80 85.46 100 33.56, symmetry -",
+            "3: x = 1; y = 7; punkt A ... x = 3; y = 101; punkt C",
+            "0.00 0.40 304.95 -0.29; 0.60 0.40 592.25 0.29; 1.20 0.40 834.48 0.86; "},
+        JobsRow{"ALineWithItsZeroAtTheOrigin", "1", "2", "3", true,
+            "Acircle 146.60 205.68; Bsquare 237.40 118.32; Ctriangle 328.21 30.97; ring 55.79 "
+            "293.03; cross 55.79 293.03; ",
+            "OX 293.03, OY 55.79, x at 293.03: 0 55.79 1 146.60 2 237.40 3 328.21; y at 55.79: 0 "
+            "293.03 1 205.68 2 118.32 3 30.97, symmetry -",
+            "35: x = -0,2; y = -0,2 ... x = 3,2; y = 3,2",
+            "1.07 0.05 1760.00 -0.29; 1.93 0.05 1760.00 0.29; 2.79 0.05 1760.00 0.86; glide 0.00 "
+            "220.00 -1.00; glide 1.50 550.00 0.00; glide 3.00 880.00 1.00; "}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Plot, BeforeSolvingThreeRisingTonesAndNoCurve)
