@@ -4,21 +4,21 @@
 # default 60 each), static analysis, and the Debian package built, checked
 # with lintian, installed and started.
 set -euo pipefail
-source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/lib/common.sh"
 
 fuzz_seconds=${1:-60}
-bash scripts/setup.sh check
-bash scripts/setup.sh package
+bash scripts/lib/setup.sh check
+bash scripts/lib/setup.sh package
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --workflow --preset sanitize
 
 echo "== fuzzing"
-bash scripts/fuzz.sh "$fuzz_seconds"
+bash scripts/lib/fuzz.sh "$fuzz_seconds"
 
 echo "== static analysis"
-bash scripts/analyse.sh
+bash scripts/lib/analyse.sh
 
 echo "== Debian package: build, lintian, install, start"
 bash scripts/package.sh
-bash scripts/package_smoke.sh
+bash scripts/lib/package_smoke.sh

@@ -3,10 +3,10 @@
 # Debian's hardening flags, the same bytes from the same commit, checks it
 # with lintian, and checks that it holds everything a desktop needs.
 set -euo pipefail
-source "$(dirname "$0")/common.sh"
-source scripts/reproducible.sh
+source "$(dirname "$0")/lib/common.sh"
+source scripts/lib/reproducible.sh
 
-bash scripts/setup.sh package
+bash scripts/lib/setup.sh package
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
   build package

@@ -2,10 +2,10 @@
 # Builds into dist/ everything a user downloads, from the commit checked out:
 # the Debian package, the Windows zip and installer, the page's site as a zip,
 # a source archive of the commit, and SHA256SUMS over them. The same commit gives the same bytes on
-# any machine, from any folder, at any time (scripts/reproducible.sh).
+# any machine, from any folder, at any time (scripts/lib/reproducible.sh).
 set -euo pipefail
-source "$(dirname "$0")/common.sh"
-source scripts/reproducible.sh
+source "$(dirname "$0")/lib/common.sh"
+source scripts/lib/reproducible.sh
 
 if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
   echo "release.sh: the work tree differs from the commit; commit or stash first" >&2

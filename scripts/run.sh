@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Parabolix and opens its window.
 set -euo pipefail
-source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/lib/common.sh"
 
 # Over SSH, say, there is no screen to open the window on: Qt would abort.
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
@@ -10,6 +10,6 @@ if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
   exit 1
 fi
 
-bash scripts/setup.sh run
+bash scripts/lib/setup.sh run
 build default
 exec "$build_dir/ui/parabolix"

@@ -7,10 +7,10 @@
 # and serves the site at http://127.0.0.1:8000/ instead; `web.sh --no-tests`
 # only builds.
 set -euo pipefail
-source "$(dirname "$0")/common.sh"
-source scripts/reproducible.sh
+source "$(dirname "$0")/lib/common.sh"
+source scripts/lib/reproducible.sh
 
-bash scripts/setup.sh web
+bash scripts/lib/setup.sh web
 build web
 echo "Built $build_dir/site: $(cd "$build_dir/site" && du -cb -- * | tail -n 1 | cut -f1) bytes in" \
      "$(find "$build_dir/site" -type f | wc -l) files"

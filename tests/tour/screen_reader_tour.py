@@ -294,7 +294,7 @@ class WebKit(Firefox):
 
 
 class Windows(Face):
-    """The Windows program under Wine 10 (scripts/in_wine10.sh) in Polish, a
+    """The Windows program under Wine 10 (scripts/lib/in_wine10.sh) in Polish, a
     UI Automation client beside it, in a folder the root's user can read;
     Wine's record of a notification call is heard. Wine, with no window
     manager to ask, leaves the taskbar's hint to the Windows tests."""
@@ -304,7 +304,7 @@ class Windows(Face):
         for binary in (program, listener):
             shutil.copy(binary, f"{home}/tour")
         super().__init__(subprocess.Popen(
-            ["bash", f"{os.path.dirname(__file__)}/../../scripts/in_wine10.sh", f"{home}/tour", "bash", "-c",
+            ["bash", f"{os.path.dirname(__file__)}/../../scripts/lib/in_wine10.sh", f"{home}/tour", "bash", "-c",
              "WINEDEBUG=-all,fixme+uiautomation wine /tour/parabolix.exe 2>&1 & wine /tour/uia_listener.exe & "
              "wait %1"], env=dict(os.environ, LC_ALL="pl_PL.UTF-8"), stdout=subprocess.PIPE, start_new_session=True))
         threading.Thread(target=listen, args=(self.program.stdout.fileno(), "([^\r]+)"), daemon=True).start()

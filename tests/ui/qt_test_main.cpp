@@ -13,7 +13,9 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
-    QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS(); // listing the tests needs no window system
+    QApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }

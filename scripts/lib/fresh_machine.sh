@@ -8,7 +8,7 @@
 # Usage: fresh_machine.sh [web]
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-bash scripts/setup.sh fresh
+bash scripts/lib/setup.sh fresh
 
 # fresh_root: a new Debian 12 root in $root, with pupil and the clone.
 fresh_root() {
@@ -18,15 +18,7 @@ fresh_root() {
   make_root bookworm "$root" sudo git ca-certificates
   # What this machine's network asks of every machine on it: the certificate
   # authorities it trusts beyond Debian's, and npm's settings; no package.
-  as_root python3 - /etc/ssl/certs/ca-certificates.crt "$root" <<'PY'
-import re, sys
-pem = r"-----BEGIN CERTIFICATE-----.*?-----END CERTIFICATE-----"
-mine, theirs = (set(re.findall(pem, open(bundle).read(), re.S))
-                for bundle in (sys.argv[1], f"{sys.argv[2]}/etc/ssl/certs/ca-certificates.crt"))
-for i, certificate in enumerate(sorted(mine - theirs)):
-    with open(f"{sys.argv[2]}/usr/local/share/ca-certificates/machine-{i}.crt", "w") as file:
-        print(certificate, file=file)
-PY
+  as_root python3 scripts/lib/machine_certificates.py /etc/ssl/certs/ca-certificates.crt "$root"
   as_root chroot "$root" update-ca-certificates >/dev/null
   [ ! -f /etc/npmrc ] || as_root cp /etc/npmrc "$root/etc/npmrc"
   as_root chroot "$root" sh -c 'useradd --create-home --shell /bin/bash pupil &&
@@ -59,14 +51,11 @@ opens_window() {
   as_pupil bash scripts/run.sh >"$log" 2>&1 &
   run=$!
   set +m
-  until xwininfo -name Parabolix >/dev/null 2>&1; do
-    if ! kill -0 "$run" 2>/dev/null; then
-      cat "$log"
-      echo "run.sh ended without opening the window" >&2
-      return 1
-    fi
-    sleep 0.5
-  done
+  if ! wait_for_window "$run" 1800; then
+    cat "$log"
+    echo "run.sh ended without opening the window" >&2
+    return 1
+  fi
   echo "run.sh opened the window Parabolix ($(grep -c . "$log") lines of output)"
   kill -- -"$run"
   wait "$run" 2>/dev/null || true

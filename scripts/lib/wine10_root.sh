@@ -10,7 +10,7 @@ source "$(dirname "$0")/common.sh"
 
 suite=trixie
 packages=(wine wine64 libwine-dev xvfb)
-key=$( { echo "$suite"; printf '%s\n' "${packages[@]}"; cat scripts/wine10_root.sh scripts/common.sh; } |
+key=$( { echo "$suite"; printf '%s\n' "${packages[@]}"; cat scripts/lib/wine10_root.sh scripts/lib/common.sh; } |
        sha256sum | cut -c1-12)
 root=$cache_dir/debian13-wine-$key
 if [ -f "$root/.complete" ]; then
@@ -18,7 +18,7 @@ if [ -f "$root/.complete" ]; then
   exit 0
 fi
 
-[ -x /usr/sbin/debootstrap ] || bash scripts/setup.sh windows >&2
+[ -x /usr/sbin/debootstrap ] || bash scripts/lib/setup.sh windows >&2
 started=$SECONDS
 echo "== A Debian 13 root with Wine 10 in $root (about a minute)" >&2
 as_root rm -rf "$cache_dir"/debian13-wine-* # an older recipe's root too

@@ -60,9 +60,7 @@ esac
 
 missing=()
 for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
+  installed "$package" || missing+=("$package")
 done
 
 if ((${#missing[@]})); then

@@ -1,8 +1,9 @@
 # Sourced by the scripts, for what several of them need, each written once:
-# the project's root as the working folder, root's rights, the folder of the
-# long one-off builds, the build folder of a preset, a virtual X server, and
-# Debian roots of other releases or made afresh.
-cd "$(dirname "${BASH_SOURCE[0]}")/.."
+# the project's root as the working folder, root's rights, whether a package
+# is installed, the folder of the long one-off builds, the build folder of a
+# preset, a virtual X server and waiting for the window on it, Wine's
+# settings, and Debian roots of other releases or made afresh.
+cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 
 # as_root COMMAND...: runs COMMAND as root, through sudo for a user. sudo
 # drops exported variables: give them on the command line (env NAME=value).
@@ -12,19 +13,12 @@ as_root() { if ((EUID == 0)); then "$@"; else sudo "$@"; fi; }
 # Debian 13 root with Wine 10); their scripts make them again when missing.
 cache_dir=${PARABOLIX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/parabolix}
 
+# installed PACKAGE: whether the Debian package PACKAGE is installed.
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
 # preset_dir PRESET: the folder a configure preset of CMakePresets.json
 # builds in, which is written there and nowhere else.
-preset_dir() {
-  python3 - "$1" <<'EOF'
-import json, os, sys
-presets = {preset["name"]: preset for preset in json.load(open("CMakePresets.json"))["configurePresets"]}
-def folder(name):
-    parents = presets[name].get("inherits", [])
-    return presets[name].get("binaryDir") or next(filter(None, map(folder, [parents] if isinstance(parents, str)
-                                                                        else parents)))
-print(folder(sys.argv[1]).replace("${sourceDir}", os.getcwd()).replace("${presetName}", sys.argv[1]))
-EOF
-}
+preset_dir() { python3 scripts/lib/preset_dir.py "$1"; }
 
 # build PRESET [CONFIGURE ARGUMENTS...]: configures and builds PRESET, and
 # sets build_dir to its folder. With PARABOLIX_FRESH=1, from nothing: a file
@@ -50,6 +44,21 @@ start_display() {
   export DISPLAY=:$(cat "$display_file")
   rm -f "$display_file"
 }
+
+# wait_for_window PID [SECONDS]: waits until the window "Parabolix" is shown
+# on $DISPLAY; fails should the process PID end first, or after SECONDS
+# (default 120).
+wait_for_window() {
+  local deadline=$((SECONDS + ${2:-120}))
+  until xwininfo -name Parabolix >/dev/null 2>&1; do
+    kill -0 "$1" 2>/dev/null && ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+# How Wine runs the program and its tests: quietly, with no Mono or Gecko to
+# offer; NAME=value, for export or env.
+wine_settings=(WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
 
 # make_root SUITE FOLDER PACKAGES...: a minimal Debian SUITE in FOLDER, from
 # Debian's mirror with debootstrap, with the suite's security and point

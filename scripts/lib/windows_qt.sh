@@ -49,7 +49,7 @@ options=(
 
 # The key holds this script too: a change to how Qt is built is a change to
 # what it gives.
-key=$( { echo "$qt_debian_version"; printf '%s\n' "${options[@]}"; cat "$toolchain" "$repo/scripts/windows_qt.sh"
+key=$( { echo "$qt_debian_version"; printf '%s\n' "${options[@]}"; cat "$toolchain" "$repo/scripts/lib/windows_qt.sh"
          dpkg-query -W -f='${Version}\n' googletest g++-mingw-w64-x86-64-posix; } |
        sha256sum | cut -c1-12)
 prefix=$cache_dir/qt-$qt_version-mingw-static-$key

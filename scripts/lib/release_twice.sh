@@ -3,7 +3,7 @@
 # a different umask, time zone, locale and time of day, and fails unless the
 # two SHA256SUMS are the same.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -3,7 +3,7 @@
 # builds it twice from nothing, in two cache folders, once as root and once as
 # another user, with a different umask, time zone and locale, each from a
 # different checkout (so a different commit date is in the environment, as
-# scripts/reproducible.sh puts it there), one after the other; then builds the
+# scripts/lib/reproducible.sh puts it there), one after the other; then builds the
 # exe, zip and installer of HEAD with each, and fails unless all three are the
 # same bytes. Takes about forty minutes on two cores, so it is not part of CI: run it
 # after any change to windows_qt.sh, its options or the toolchain file.
@@ -12,7 +12,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 repo=$PWD
 ((EUID == 0)) || { echo "windows_qt_twice.sh: run me as root (sudo)" >&2; exit 2; }
-bash scripts/setup.sh windows
+bash scripts/lib/setup.sh windows
 
 user=parabolix-proof
 id "$user" >/dev/null 2>&1 || useradd --create-home --shell /bin/bash "$user"
@@ -51,7 +51,7 @@ qt() {
   echo "== Qt $name: user $who, umask $mask, TZ=$zone, LC_ALL=$locale, commit $commit" \
        "($(date -ud "@$date" +%FT%TZ)), cache $root/$name-cache, from $(date -u +%T)"
   as "$who" "$mask" "$zone" "$locale" "$root/$name-cache" "$root/$name" \
-    env SOURCE_DATE_EPOCH="$date" bash scripts/windows_qt.sh >/dev/null
+    env SOURCE_DATE_EPOCH="$date" bash scripts/lib/windows_qt.sh >/dev/null
   echo "   built by $(date -u +%T)"
 }
 

@@ -8,20 +8,17 @@ source "$(dirname "$0")/common.sh"
 package=$(ls "$(preset_dir package)"/parabolix_*.deb)
 apt_get=(as_root env DEBIAN_FRONTEND=noninteractive apt-get -y -q)
 start_display
-if ! dpkg-query -W -f='${Status}' parabolix 2>/dev/null | grep -q "install ok installed"; then
+if ! installed parabolix; then
   trap 'kill "$xvfb"; "${apt_get[@]}" purge parabolix >/dev/null' EXIT
 fi
 "${apt_get[@]}" install --reinstall "$package"
 
 /usr/bin/parabolix & program=$!
-for _ in $(seq 150); do
-  if xwininfo -name Parabolix >/dev/null 2>&1; then
-    echo "the installed parabolix opened its window"
-    kill "$program"
-    exit 0
-  fi
-  sleep 0.1
-done
-kill "$program" 2>/dev/null
-echo "the installed parabolix showed no window" >&2
-exit 1
+if wait_for_window "$program"; then
+  echo "the installed parabolix opened its window"
+  kill "$program"
+else
+  kill "$program" 2>/dev/null
+  echo "the installed parabolix showed no window" >&2
+  exit 1
+fi
