@@ -111,6 +111,16 @@ void write(Json& json, const plot::Plot& plot)
     json.raw("}");
 }
 
+// Lines of text, or null for none.
+void write(Json& json, const std::optional<std::vector<std::string>>& lines)
+{
+    if (!lines) {
+        json.raw("null");
+        return;
+    }
+    json.list(*lines, [](Json& out, const std::string& line) { out.text(line); });
+}
+
 } // namespace
 
 std::string toJson(const Shown& shown)
@@ -122,7 +132,13 @@ std::string toJson(const Shown& shown)
         write(json, *shown.plot);
     else
         json.raw("null");
-    json.raw("}");
+    json.key("steps");
+    write(json, shown.lesson ? std::optional(shown.lesson->steps) : std::nullopt);
+    json.key("forms");
+    write(json, shown.lesson ? std::optional(shown.lesson->forms) : std::nullopt);
+    json.key("checked");
+    write(json, shown.checked);
+    json.key("answerEmptied").raw(shown.answerEmptied ? "true" : "false").raw("}");
     return std::move(json.out());
 }
 

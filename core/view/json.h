@@ -8,10 +8,11 @@
 
 namespace parabolix::view {
 
-// `shown` as {"error", "announcement", "plot"}; a plot that stays as it is
-// is null. Each mark names its shape's outline (plot::kOutlines); each tone
-// is {"start", "duration", "frequency", "pan"}, each point of the glide
-// {"start", "frequency", "pan"}.
+// `shown` as {"error", "announcement", "plot", "steps", "forms", "checked",
+// "answerEmptied"}; what stays as it is is null. Each mark names its shape's
+// outline (plot::kOutlines); each tone is {"start", "duration", "frequency",
+// "pan"}, each point of the glide {"start", "frequency", "pan"}; the lesson's
+// parts are lists of lines.
 [[nodiscard]] std::string toJson(const Shown& shown);
 
 } // namespace parabolix::view

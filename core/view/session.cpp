@@ -32,13 +32,27 @@ Session::Session(RiddleFields& fields, DecimalSeparator separator, RandomGenerat
 {
 }
 
+void Session::teach(Shown& shown)
+{
+    shown.lesson = lesson::lessonOf(lesson::readExact(m_fields, m_separator), m_separator);
+    std::array<std::string, kInputFields.size()> riddle;
+    for (std::size_t i = 0; i < riddle.size(); ++i)
+        riddle.at(i) = m_fields.text(kInputFields.at(i));
+    if (riddle != m_checked) {
+        shown.checked.emplace();
+        m_checked = {};
+    }
+}
+
 Shown Session::start()
 {
     writeStartTexts(m_fields);
     const Result<Riddle> riddle = readRiddle(m_fields, m_separator);
     if (!riddle.ok())
         return failed(riddle.error());
-    return succeeded("", plot::points(riddle.value(), m_separator));
+    Shown shown = succeeded("", plot::points(riddle.value(), m_separator));
+    teach(shown);
+    return shown;
 }
 
 Shown Session::solve()
@@ -46,7 +60,9 @@ Shown Session::solve()
     const Result<Solution> solved = parabolix::solve(m_fields, m_separator);
     if (!solved.ok())
         return failed(solved.error());
-    return succeeded(solved.value().polynomial, plot::solved(solved.value(), m_separator));
+    Shown shown = succeeded(solved.value().polynomial, plot::solved(solved.value(), m_separator));
+    teach(shown);
+    return shown;
 }
 
 Shown Session::draw()
@@ -59,9 +75,25 @@ Shown Session::draw()
     riddle.m = m;
     riddle.n = n;
     riddle.p = p;
-    return succeeded(
+    Shown shown = succeeded(
         "m = " + std::to_string(m) + ", n = " + std::to_string(n) + ", p = " + std::to_string(p),
         plot::points(riddle, m_separator));
+    m_checked = {}; // a new riddle: the answer goes too
+    teach(shown);
+    shown.answerEmptied = true;
+    return shown;
+}
+
+Shown Session::check(const std::array<std::string_view, 3>& answer)
+{
+    const lesson::Read read = lesson::readExact(m_fields, m_separator);
+    Shown shown;
+    shown.lesson = lesson::lessonOf(read, m_separator);
+    shown.checked = lesson::check(read, answer, m_separator);
+    shown.announcement = shown.checked->back();
+    for (std::size_t i = 0; i < m_checked.size(); ++i)
+        m_checked.at(i) = m_fields.text(kInputFields.at(i));
+    return shown;
 }
 
 } // namespace parabolix::view

@@ -4,10 +4,14 @@
 #pragma once
 
 #include "riddle/riddle.h"
+#include "view/lesson.h"
 #include "view/plot.h"
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace parabolix::view {
 
@@ -20,6 +24,12 @@ struct Shown {
     std::string announcement;
     // The plot to show; none: the plot shown stays as it is.
     std::optional<plot::Plot> plot;
+    // The lesson's steps and forms; none: they stay as they are.
+    std::optional<lesson::Lesson> lesson;
+    // The lines of the pupil's answer checked; none: they stay, empty: gone.
+    std::optional<std::vector<std::string>> checked;
+    // Whether the pupil's answer is emptied: a new riddle asks for a new one.
+    bool answerEmptied = false;
 };
 
 class Session {
@@ -30,6 +40,10 @@ public:
     Session(RiddleFields& fields, DecimalSeparator separator, RandomGenerator& generator,
         const Clock& clock);
 
+    // Each event but the check also gives the lesson of the riddle it leaves
+    // in the fields, and takes away the lines of an answer checked against
+    // another riddle; the Qt window shows the window alone.
+
     // When the face is made: the start texts, and the points of the plot.
     [[nodiscard]] Shown start();
     // "oblicz": the solution, told to a screen reader, and its plot.
@@ -37,12 +51,22 @@ public:
     // "Wyznacz trzy liczby m, n, p": the numbers drawn, told to a screen
     // reader as "m = 7, n = 58, p = 101", and their points.
     [[nodiscard]] Shown draw();
+    // "Sprawdź": the pupil's a, b and c (the boxes' texts) checked against
+    // the riddle in the fields, the verdict told to a screen reader, and the
+    // lesson of that same riddle. The plot stays.
+    [[nodiscard]] Shown check(const std::array<std::string_view, 3>& answer);
 
 private:
+    // The lesson of the riddle in the fields, with the answer checked
+    // against another riddle taken away.
+    void teach(Shown& shown);
+
     RiddleFields& m_fields;
     DecimalSeparator m_separator;
     RandomGenerator& m_generator;
     const Clock& m_clock;
+    // The texts of m, n and p the checked answer's lines speak of.
+    std::array<std::string, kInputFields.size()> m_checked;
 };
 
 } // namespace parabolix::view

@@ -13,7 +13,7 @@ namespace {
 using testing::FixedClock;
 using testing::ScriptedGenerator;
 
-enum class Event { Start, Solve, Draw };
+enum class Event { Start, Solve, Draw, Check };
 
 struct EventRow {
     const char* name;
@@ -25,6 +25,7 @@ struct EventRow {
     const char* error;
     const char* announcement;
     const char* plot; // its description; none: the plot stays
+    bool emptied = false; // the pupil's answer, and its checked lines
 };
 
 class SessionEvent : public ::testing::TestWithParam<EventRow> { };
@@ -43,10 +44,12 @@ TEST_P(SessionEvent, ShowsTheErrorTheNewsAndThePlot)
     fields.setText(Field::Text3, row.p);
     const Shown shown = row.event == Event::Start ? session.start()
         : row.event == Event::Solve               ? session.solve()
-                                                  : session.draw();
+        : row.event == Event::Draw                ? session.draw()
+                                                  : session.check({"0,5", "-1/2", "1"});
     EXPECT_EQ(shown.error, row.error);
     EXPECT_EQ(shown.announcement, row.announcement);
     EXPECT_EQ(shown.plot ? shown.plot->description : "none", row.plot);
+    EXPECT_EQ(shown.answerEmptied && shown.checked && shown.checked->empty(), row.emptied);
 }
 
 INSTANTIATE_TEST_SUITE_P(Events, SessionEvent,
@@ -64,7 +67,10 @@ INSTANTIATE_TEST_SUITE_P(Events, SessionEvent,
         EventRow{"DrawTellsTheNumbersAndShowsTheirPoints", Event::Draw, "1", "2", "4", 0.999F, "",
             "m = 13, n = 39, p = 101",
             "Punkty A(1; 13), B(2; 39) i C(3; 101). Kliknij „oblicz”, aby zobaczyć parabolę, "
-            "która przez nie przechodzi."},
+            "która przez nie przechodzi.",
+            true},
+        EventRow{"CheckTellsTheVerdictAndThePlotStays", Event::Check, "1", "2", "4", 0, "",
+            "Brawo! To jest rozwiązanie: y = 0,5x^2-0,5x+1.", "none"},
         EventRow{"AFailedDrawIsShownAndThePlotStays", Event::Draw, "1", "2", "4", 400,
             "Przepełnienie: liczba jest zbyt duża.", "", "none"}),
     [](const auto& row) { return std::string(row.param.name); });
