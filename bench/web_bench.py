@@ -44,7 +44,8 @@ CLICKS = """(button => { const times = [];
   return times; })($('{}'))"""
 
 # Each button that computes, with the statements that prepare its click.
-BUTTONS = [("oblicz", "Command1", "")]
+BUTTONS = [("oblicz", "Command1", ""),
+           ("Sprawdź", "check", "['3', '9', '4'].forEach((value, i) => $('answer' + 'abc'[i]).value = value)")]
 
 
 def visit(engine, url):

@@ -75,6 +75,12 @@ EMSCRIPTEN_KEEPALIVE const char* parabolix_draw()
     return answer(session->draw());
 }
 
+// "Sprawdź", with the texts of the pupil's boxes a, b and c.
+EMSCRIPTEN_KEEPALIVE const char* parabolix_check(const char* a, const char* b, const char* c)
+{
+    return answer(session->check({a, b, c}));
+}
+
 } // extern "C"
 
 } // namespace parabolix::web

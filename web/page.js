@@ -124,18 +124,31 @@ function listen(plot) {
   }
 }
 
+// Lines of the lesson, each a paragraph, in the element `id`.
+function showLines(id, lines) {
+  byId(id).replaceChildren(...lines.map((line) => Object.assign(document.createElement('p'), { textContent: line })));
+}
+
 function start(core, separator) {
   performance.mark('parabolix-core');
+  const answer = ['answera', 'answerb', 'answerc'].map(byId);
   // One call into the session for each event; what it returns is shown.
   const call = (event, ...args) => JSON.parse(core.ccall(event, 'string', args.map(() => 'string'), args));
   const show = (shown, button) => {
     if (shown.error) showError(shown.error, button);
     if (shown.announcement) announce(shown.announcement);
     if (shown.plot) showPlot(shown.plot);
+    for (const part of ['steps', 'forms']) if (shown[part]) showLines(`${part}Text`, shown[part]);
+    if (shown.checked) showLines('checked', shown.checked);
+    if (shown.newRiddle) {
+      for (const box of answer) box.value = '';
+      for (const part of ['steps', 'forms']) byId(part).open = false;
+    }
   };
-  for (const [id, event] of [['Command1', 'parabolix_solve'], ['Command2', 'parabolix_draw']]) {
+  for (const [id, event, read] of [['Command1', 'parabolix_solve', () => []], ['Command2', 'parabolix_draw', () => []],
+    ['check', 'parabolix_check', () => answer.map((box) => box.value)]]) {
     const button = byId(id);
-    button.addEventListener('click', () => show(call(event), button));
+    button.addEventListener('click', () => show(call(event, ...read()), button));
   }
   const started = call('parabolix_start', separator);
   performance.mark('parabolix-start-texts');

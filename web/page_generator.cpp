@@ -3,6 +3,7 @@
 // manifest`) to standard output, from the window's description, when the page
 // is built. The site stays static: the window
 // shows, in its place and colours, before any script has run.
+#include "view/lesson.h"
 #include "view/plot.h"
 #include "view/window_description.h"
 
@@ -163,6 +164,30 @@ void writePlot()
     std::cout << "</defs></svg>\n</figure>\n";
 }
 
+// The lesson below the plot, after it in the tab order: the pupil's answer
+// and its check, then the steps and the forms, each closed at first.
+void writeLesson()
+{
+    namespace lesson = parabolix::lesson;
+    std::cout << R"(<section id="lesson" aria-labelledby="checkHeading">
+)" << tag("h2", R"( id="checkHeading")", lesson::kCheckHeading)
+              << "\n<p id=\"answer\">";
+    for (std::size_t i = 0; i < lesson::kAnswerLabels.size(); ++i) {
+        const std::string id = std::string("answer") + "abc"[i];
+        std::cout << tag("label", attribute("for", id), lesson::kAnswerLabels.at(i)) << "<input"
+                  << attribute("id", id) << R"( autocomplete="off" spellcheck="false">)";
+    }
+    std::cout << tag("button", R"( type="button" id="check")", lesson::kCheckCaption)
+              << R"(</p>
+<div id="checked"></div>
+<details id="steps">)" << tag("summary", "", lesson::kStepsTitle)
+              << R"(<div id="stepsText"></div></details>
+<details id="forms">)" << tag("summary", "", lesson::kFormsTitle)
+              << R"(<div id="formsText"></div></details>
+</section>
+)";
+}
+
 // The modal message an error is shown in, titled as the window is.
 void writeMessage()
 {
@@ -182,6 +207,7 @@ void writeHtml()
     std::cout << "<body>\n";
     writeWindow();
     writePlot();
+    writeLesson();
     writeMessage();
     std::cout << "</body>\n</html>\n";
 }

@@ -138,7 +138,7 @@ std::string toJson(const Shown& shown)
     write(json, shown.lesson ? std::optional(shown.lesson->forms) : std::nullopt);
     json.key("checked");
     write(json, shown.checked);
-    json.key("answerEmptied").raw(shown.answerEmptied ? "true" : "false").raw("}");
+    json.key("newRiddle").raw(shown.newRiddle ? "true" : "false").raw("}");
     return std::move(json.out());
 }
 

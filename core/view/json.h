@@ -9,7 +9,7 @@
 namespace parabolix::view {
 
 // `shown` as {"error", "announcement", "plot", "steps", "forms", "checked",
-// "answerEmptied"}; what stays as it is is null. Each mark names its shape's
+// "newRiddle"}; what stays as it is is null. Each mark names its shape's
 // outline (plot::kOutlines); each tone is {"start", "duration", "frequency",
 // "pan"}, each point of the glide {"start", "frequency", "pan"}; the lesson's
 // parts are lists of lines.

@@ -80,7 +80,7 @@ Shown Session::draw()
         plot::points(riddle, m_separator));
     m_checked = {}; // a new riddle: the answer goes too
     teach(shown);
-    shown.answerEmptied = true;
+    shown.newRiddle = true;
     return shown;
 }
 

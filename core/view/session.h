@@ -28,8 +28,9 @@ struct Shown {
     std::optional<lesson::Lesson> lesson;
     // The lines of the pupil's answer checked; none: they stay, empty: gone.
     std::optional<std::vector<std::string>> checked;
-    // Whether the pupil's answer is emptied: a new riddle asks for a new one.
-    bool answerEmptied = false;
+    // A new riddle: the pupil's answer is emptied and the lesson's parts are
+    // closed, so that nothing of it is given away unasked.
+    bool newRiddle = false;
 };
 
 class Session {

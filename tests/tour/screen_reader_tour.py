@@ -63,6 +63,7 @@ DRAWN = f"m = {NUMBER}, n = {NUMBER}, p = {NUMBER}"
 OVERFLOW = "Przepełnienie: liczba jest zbyt duża."
 NOTIFIED = r'.*UiaRaiseNotificationEvent \(\w+, \d+, \d+, L"{}", L""\): stub'
 WINDOW = r'Window "Parabolix": .*'  # and its controls; their names are the window test's to check
+VERDICT = "Brawo! To jest rozwiązanie: y = 0,5x^2-0,5x+1."
 PLOTTED = re.escape("Parabola y = 0,5x^2-0,5x+1 przechodzi przez punkty A(1; 1), B(2; 2) i C(3; 4).") + ".*"
 
 
@@ -83,7 +84,7 @@ class Step(typing.NamedTuple):
 STEPS = [
     Step("the window opens with focus in m", ["<focus>"],
          window=["Parabolix frame.", "m = text.", "16."],
-         page=[r"(Parabolix frame|Finished loading Parabolix)\.", r"m = entry 16\."], windows=[WINDOW],
+         page=[r"((Parabolix|Chromium) frame|Finished loading Parabolix)\.", r"m = entry 16\."], windows=[WINDOW],
          webkit=[r"Parabolix( frame\.)?", r"m = entry\."]),
     Step("Tab to n", ["Tab"], window=["n = text.", "34 selected."], page=["n = entry 34 selected."],
          windows=['Edit "n"'], webkit=["n = entry selected."]),
@@ -113,6 +114,13 @@ STEPS = [
          page=[r"Wędrówka po wykresie horizontal slider x = 1; y = 1; punkt A\.", PLOTTED],
          firefox=[PLOTTED + " figure\\.", r"Wędrówka po wykresie slider x = 1; y = 1; punkt A\."],
          webkit=[r"Wędrówka po wykresie horizontal slider x = 1; y = 1; punkt A\."]),  # no description
+    # Below the plot, the lesson: the pupil's answer checked, its verdict told where the focus stays.
+    Step("Tab past the plot to the answer's a", ["<to_answer>"], page=[r"a = entry\."]),
+    Step("0.5 typed, Tab to b", ["<answer_b>"], page=[r"b = entry\."]),
+    Step("-0.5 typed, Tab to c", ["<answer_c>"], page=[r"c = entry\."]),
+    Step("1 typed, Tab to Sprawdź and space", ["<check_answer>"], page=[re.escape(VERDICT)],
+         webkit=[r"Sprawdź push button\."]),
+    Step("Tab from Sprawdź to the steps", ["<past_check>"], page=[r"Rozwiązanie krok po kroku.*"]),
     Step("Tab round to m", ["<round>"], window=["m = text.", r"1 selected\."],
          page=[r"m = entry 1 selected\."], windows=['Edit "m"'], webkit=[r"m = entry( 1)? selected\."]),
     Step("1e400 typed, Tab to oblicz and space", ["1", "e", "4", "0", "0", "Tab", "Tab", "Tab", "space"],
@@ -120,7 +128,7 @@ STEPS = [
          firefox=["OK push button.", OVERFLOW],
          windows=[re.escape(f'Window "Parabolix": Image "" / Text "{OVERFLOW}" / Group "" / Button "OK"')]),
     Step("the message closed", ["<close_message>", "<focus>"], window=["oblicz push button."],
-         page=[r"0,5x\^2-0,5x\+1"], windows=['Button "oblicz"'], firefox=["oblicz push button."]),
+         page=[re.escape(VERDICT)], windows=['Button "oblicz"'], firefox=["oblicz push button."]),
     # The last draw waits on every answer before the end.
     Step("Tab to the draw and space", ["Tab", "Tab", "space"], window=[f"notification {DRAWN}."], page=[DRAWN],
          windows=[NOTIFIED.format(DRAWN)], webkit=["Wyznacz trzy liczby m, n, p push button."]),
@@ -197,6 +205,13 @@ class Face:
     def plot(self):
         """From the last box to the plot beside the window, where there is one."""
 
+    # The lesson's answer, where there is one: from the plot to its box a, a
+    # number typed in each box and Tab to the next, Sprawdź pressed; then on.
+    def to_answer(self):
+        pass
+
+    answer_b = answer_c = check_answer = past_check = to_answer
+
     def focus(self):
         self.window.set_input_focus(X.RevertToParent, X.CurrentTime)
         self.dpy.sync()
@@ -239,8 +254,10 @@ class Page(Window):
     """The page in Debian's Chromium as an app, in Polish, with its
     accessibility on and nothing of its own to say; Orca hearing it."""
     opened = Face.opened  # a browser's window is the browser's to place
+    passed = 0  # how many tab stops past the window's last the focus is
+
     def command(self, home, site):
-        self.window_stops, self.plot_stops = self.stops(site, "main"), self.stops(site, "figure")
+        self.window_stops, self.after_stops = self.stops(site, "main"), self.stops(site, "figure", "section")
         os.makedirs(f"{home}/chromium/Default")
         with open(f"{home}/chromium/Default/Preferences", "w") as preferences:
             json.dump({"translate": {"enabled": False}, "intl": {"accept_languages": "pl"}}, preferences)
@@ -253,19 +270,40 @@ class Page(Window):
     def finish(self):
         pass
 
-    def stops(self, site, where):
-        """How many tab stops the built page has in the element `where`."""
+    def stops(self, site, *elements):
+        """How many tab stops the built page has in the elements named."""
         with open(f"{site}/index.html") as page:
-            part = page.read().split(f"<{where}", 1)[1].split(f"</{where}>", 1)[0]
-        return len(re.findall(r"<(input|textarea|button)\b", part))
+            html = page.read()
+        parts = [html.split(f"<{where}", 1)[1].split(f"</{where}>", 1)[0] for where in elements]
+        return sum(len(re.findall(r"<(input|textarea|button|summary)\b", part)) for part in parts)
+
+    def forward(self, *keys):
+        """Presses the keys, each Tab one stop further past the window."""
+        self.press(*keys)
+        self.passed += keys.count("Tab")
 
     def plot(self):
-        self.press("Tab")
-        self.on_plot = True
+        self.forward("Tab")
+
+    def to_answer(self):
+        self.forward("Tab", "Tab")
+
+    def answer_b(self):
+        self.forward("0", "period", "5", "Tab")
+
+    def answer_c(self):
+        self.forward("minus", "0", "period", "5", "Tab")
+
+    def check_answer(self):
+        self.forward("1", "Tab", "space")
+
+    def past_check(self):
+        self.forward("Tab")
 
     def round(self):
-        """Through the plot's controls, and round from the last to the first."""
-        self.press(*["Tab"] * (self.plot_stops + (0 if self.__dict__.pop("on_plot", False) else 1)))
+        """Through the controls after the window, and round from the last to the first."""
+        self.press(*["Tab"] * (self.after_stops + 1 - self.passed))
+        self.passed = 0
 
 
 class Firefox(Page):
@@ -278,7 +316,8 @@ class Firefox(Page):
                 f"http://127.0.0.1:{serve.start(site).server_port}/"]
 
     def round(self):
-        self.press(*["Shift_L+Tab"] * (self.window_stops - (0 if self.__dict__.pop("on_plot", False) else 1)))
+        self.press(*["Shift_L+Tab"] * (self.window_stops - 1 + self.passed))
+        self.passed = 0
 
 
 class WebKit(Firefox):
@@ -286,7 +325,7 @@ class WebKit(Firefox):
     as WebKit, of Safari), in Polish. As in Firefox, a Tab from the last
     control leaves the page for the browser's own."""
     def command(self, home, site):
-        self.window_stops, self.plot_stops = self.stops(site, "main"), self.stops(site, "figure")
+        self.window_stops = self.stops(site, "main")
         # WebKitGTK takes its language from the C library's locale, made here.
         subprocess.run(["localedef", "-i", "pl_PL", "-f", "UTF-8", f"{home}/pl_PL.UTF-8"], check=True)
         return ["env", f"LOCPATH={home}", "LC_ALL=pl_PL.UTF-8", "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",

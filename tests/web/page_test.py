@@ -20,6 +20,13 @@ POINTS = "Punkty A(1; {}), B(2; {}) i C(3; {}). Kliknij „oblicz”, aby zobacz
 PLOT = ("[$('plotText').textContent, !!document.querySelector('#picture .curve'), $('points').tBodies[0].rows.length, "
         "$('walk').getAttribute('aria-valuetext')]")
 NUMBER = "(10[01]|[1-9][0-9]?)"
+# The lesson as a pupil meets it: the checked lines, the answer's boxes, the first and last steps, the
+# first form, and whether the two parts are open.
+LINES = "[...$('{}').children].map(p => p.textContent).join('\\n')"
+LESSON = ("[" + LINES.format("checked") + ", ['a', 'b', 'c'].map(x => $('answer' + x).value).join(), ...['stepsText', "
+          "'formsText'].map(id => [...$(id).children].map(p => p.textContent)).map((l, i) => i ? l[0] : [l[0], "
+          "l[l.length - 1]]).flat(), $('steps').open || $('forms').open]")
+STEPS = "Krok 1. Podstawiamy współrzędne punktów A(1; {}), B(2; {}) i C(3; {}) do wzoru y = ax^2+bx+c:"
 
 
 def values(page, *ids):
@@ -58,6 +65,13 @@ SOLVES = [
 ]
 
 
+def check(page, a, b, c):
+    """Types the pupil's answer and clicks Sprawdź; what the screen reader is told, and the checked lines."""
+    for box, text in zip("abc", (a, b, c)):
+        page.type(f"answer{box}", text)
+    return [press_button(page, "check"), page.js(LINES.format("checked"))]
+
+
 def run_checks(engine, site, axe):
     server = serve.start(site)
     url = f"http://127.0.0.1:{server.server_port}/"
@@ -73,6 +87,10 @@ def run_checks(engine, site, axe):
 
     same("en-US: the plot writes its numbers with the period",
          "W ≈ (0.5; 0.88)" in pages["en-US"].js("$('plotText').textContent"), True)
+    same("en-US: an answer in commas and fractions checked, written with the period",
+         check(pages["en-US"], "0,5", "-1/2", "1"), ["Brawo! To jest rozwiązanie: y = 0.5x^2-0.5x+1.",
+         "a+b+c = 0.5+(-0.5)+1 = 1 = m: zgadza się.\n4a+2b+c = 4·0.5+2·(-0.5)+1 = 2 = n: zgadza się.\n9a+3b+c = "
+         "9·0.5+3·(-0.5)+1 = 4 = p: zgadza się.\nBrawo! To jest rozwiązanie: y = 0.5x^2-0.5x+1."])
     pl = pages["pl-PL"]
     window = "(r => [r.x, r.y, r.width, r.height])($('Form1').getBoundingClientRect())"
     before = pl.js(window)
@@ -81,12 +99,23 @@ def run_checks(engine, site, axe):
              "Parabola y = 3x^2+9x+4 przechodzi przez punkty A(1; 16), B(2; 34) i C(3; 58). Ramiona skierowane w "
              "górę. Wierzchołek W = (-1,5; -2,75). Oś symetrii: x = -1,5. Δ = 33. Miejsca zerowe: x1 ≈ -2,46, x2 ≈ "
              "-0,54. Punkt przecięcia z osią OY: (0; 4).", True, 7, "x = 1; y = 16; punkt A"], before])
+    same("the lesson starts empty and closed, and a box with no number is named",
+         [pl.js(LESSON), check(pl, "3", "", "4")], [["", ",,", STEPS.format(16, 34, 58),
+         "Odpowiedź: a = 3, b = 9, c = 4, więc y = 3x^2+9x+4.", "Postać ogólna: y = 3x^2+9x+4", False],
+         ["Wpisz liczbę w polu b.", "Wpisz liczbę w polu b."]])
+    same("Sprawdź tells the verdict, equation by equation",
+         check(pl, "2", "12", "2"), ["Zgadzają się dwa równania z trzech. Spróbuj jeszcze raz.",
+         "a+b+c = 2+12+2 = 16 = m: zgadza się.\n4a+2b+c = 4·2+2·12+2 = 34 = n: zgadza się.\n9a+3b+c = 9·2+3·12+2 = 56 ≠ "
+         "58 = p: nie zgadza się.\nZgadzają się dwa równania z trzech. Spróbuj jeszcze raz."])
+    pl.run("$('steps').open = true")
     drawn = press_button(pl, "Command2")
     numbers = values(pl, "Text1", "Text2", "Text3")
     same("the draw puts numbers from 1 to 101 into the boxes, announces them, empties Text4 and takes the curve away",
          [drawn, *values(pl, "Text4", "Text5"), all(re.fullmatch(NUMBER, n) for n in numbers), pl.js(PLOT)[:3]],
          ["m = {}, n = {}, p = {}".format(*numbers), "", SYSTEM.format(*numbers), True,
           [POINTS.format(*numbers), False, 3]])
+    same("the draw empties the answer and closes the lesson, whose steps name the numbers drawn",
+         pl.js(LESSON)[:3] + pl.js(LESSON)[-1:], ["", ",,", STEPS.format(*numbers), False])
     pl.tap("listen")  # the tones, or in a browser with no sound nothing, and no error either way
     with open(axe) as script:
         pl.run(script.read() + "; axe.run(document, {runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', "

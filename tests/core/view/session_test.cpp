@@ -49,7 +49,7 @@ TEST_P(SessionEvent, ShowsTheErrorTheNewsAndThePlot)
     EXPECT_EQ(shown.error, row.error);
     EXPECT_EQ(shown.announcement, row.announcement);
     EXPECT_EQ(shown.plot ? shown.plot->description : "none", row.plot);
-    EXPECT_EQ(shown.answerEmptied && shown.checked && shown.checked->empty(), row.emptied);
+    EXPECT_EQ(shown.newRiddle && shown.checked && shown.checked->empty(), row.emptied);
 }
 
 INSTANTIATE_TEST_SUITE_P(Events, SessionEvent,
