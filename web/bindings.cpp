@@ -3,6 +3,7 @@
 // (view/json.h), which the page reads until the next call.
 #include "view/json.h"
 #include "view/session.h"
+#include "view/worksheet.h"
 
 #include <cstdlib>
 #include <emscripten.h>
@@ -56,11 +57,18 @@ const char* answer(const view::Shown& event)
 
 extern "C" {
 
-// The page's start, with the browser's decimal separator, whatever it is.
-EMSCRIPTEN_KEEPALIVE const char* parabolix_start(const char* separator)
+// The page's start, with the browser's decimal separator, whatever it is,
+// and the fragment of its address, which may hold a riddle.
+EMSCRIPTEN_KEEPALIVE const char* parabolix_start(const char* separator, const char* fragment)
 {
     session.emplace(fields, DecimalSeparator(separator), generator, clock);
-    return answer(session->start());
+    return answer(session->start(fragment));
+}
+
+// The fragment of the open page's address changed: a start with it.
+EMSCRIPTEN_KEEPALIVE const char* parabolix_open(const char* fragment)
+{
+    return answer(session->start(fragment));
 }
 
 // "oblicz".
@@ -73,6 +81,35 @@ EMSCRIPTEN_KEEPALIVE const char* parabolix_solve()
 EMSCRIPTEN_KEEPALIVE const char* parabolix_draw()
 {
     return answer(session->draw());
+}
+
+// "Link do zadania".
+EMSCRIPTEN_KEEPALIVE const char* parabolix_share()
+{
+    return answer(session->share());
+}
+
+// The worksheet's page: the sheet its address names, with the browser's
+// decimal separator, at its start and whenever the address changes.
+EMSCRIPTEN_KEEPALIVE const char* parabolix_sheet_open(const char* separator, const char* fragment)
+{
+    const worksheet::Opening opening = worksheet::open(fragment, generator, clock);
+    shown = view::toJson(
+        worksheet::sheetOf(opening.settings, DecimalSeparator(separator)), opening.note);
+    return shown.c_str();
+}
+
+// The worksheet's page: the sheet its controls name, or the note that they
+// name none and the sheet shown stays.
+EMSCRIPTEN_KEEPALIVE const char* parabolix_sheet(
+    const char* separator, const char* number, const char* count)
+{
+    const auto settings = worksheet::settingsOf(number, count);
+    shown = view::toJson(settings
+            ? std::optional(worksheet::sheetOf(*settings, DecimalSeparator(separator)))
+            : std::nullopt,
+        settings ? "" : worksheet::kBadSettings);
+    return shown.c_str();
 }
 
 // "Sprawdź", with the texts of the pupil's boxes a, b and c.

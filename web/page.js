@@ -1,23 +1,8 @@
-// The page's glue: each of the window's events is one call into the core's
-// session, and the page shows what it returns: an error in a modal message,
-// news for a screen reader, the plot drawn and played. It finds the
-// browser's decimal separator; every rule of the riddle is the core's.
+// The page's glue: each of its events is one call into the core's session,
+// and the page shows what it returns: an error in a modal message, news for
+// a screen reader, the plot drawn and played, the lesson, the link. Every
+// rule of the riddle is the core's; browser.js loads the core.
 'use strict';
-
-const byId = (id) => document.getElementById(id);
-
-// The decimal separator of the browser's language: a comma for Polish. The
-// core still checks that a number can carry it. A language Intl rejects (a
-// browser started with no locale reports "C") gives the period.
-function browserDecimalSeparator() {
-  try {
-    const parts = new Intl.NumberFormat(navigator.language).formatToParts(0.5);
-    const decimal = parts.find((part) => part.type === 'decimal');
-    return decimal ? decimal.value : '.';
-  } catch {
-    return '.';
-  }
-}
 
 // Tells a screen reader `news` without moving the focus. The region is
 // emptied first, so that the same news twice is spoken twice.
@@ -124,6 +109,15 @@ function listen(plot) {
   }
 }
 
+// The riddle's link: its address in the box, and in the clipboard where the
+// browser lets the page write there (a plain-http school server does not).
+function share(link) {
+  const address = `${location.href.split('#')[0]}#${link.fragment}`;
+  byId('address').value = address;
+  Promise.resolve(navigator.clipboard?.writeText(address) ?? Promise.reject())
+    .then(() => announce(link.copied), () => announce(link.refused));
+}
+
 // Lines of the lesson, each a paragraph, in the element `id`.
 function showLines(id, lines) {
   byId(id).replaceChildren(...lines.map((line) => Object.assign(document.createElement('p'), { textContent: line })));
@@ -144,13 +138,18 @@ function start(core, separator) {
       for (const box of answer) box.value = '';
       for (const part of ['steps', 'forms']) byId(part).open = false;
     }
+    if (shown.note !== null) byId('note').textContent = shown.note;
+    if (shown.link) share(shown.link);
   };
   for (const [id, event, read] of [['Command1', 'parabolix_solve', () => []], ['Command2', 'parabolix_draw', () => []],
-    ['check', 'parabolix_check', () => answer.map((box) => box.value)]]) {
+    ['check', 'parabolix_check', () => answer.map((box) => box.value)], ['share', 'parabolix_share', () => []]]) {
     const button = byId(id);
     button.addEventListener('click', () => show(call(event, ...read()), button));
   }
-  const started = call('parabolix_start', separator);
+  // A link opened in the open page starts it again with its riddle.
+  addEventListener('hashchange', () => show(call('parabolix_open', location.hash), byId('Command1')));
+  byId('worksheet').addEventListener('click', (event) => location.assign(event.target.dataset.page));
+  const started = call('parabolix_start', separator, location.hash);
   performance.mark('parabolix-start-texts');
   show(started, byId('Command1'));
   byId('Text1').focus();
@@ -159,21 +158,5 @@ function start(core, separator) {
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
 }
 
-function fail() {
-  const failure = document.createElement('p');
-  failure.className = 'failure';
-  failure.setAttribute('role', 'alert');
-  failure.textContent = 'Nie udało się wczytać programu Parabolix. Odśwież stronę, a jeśli to nie pomoże, spróbuj w innej przeglądarce.';
-  byId('Form1').replaceChildren(failure);
-}
-
-if (typeof ParabolixCore === 'function') {
-  // The core compiles while the browser finds its language's separator.
-  const loading = ParabolixCore();
-  const separator = browserDecimalSeparator();
-  performance.mark('parabolix-separator');
-  loading.then((core) => start(core, separator)).catch(fail); // a failing start is a failure too
-} else {
-  fail();
-}
+load(start, byId('Form1'), 'parabolix.html');
 

@@ -1,16 +1,20 @@
-// Writes the page's HTML (`page_generator html`), the window's part of its
-// stylesheet (`page_generator css`) or its web app manifest (`page_generator
-// manifest`) to standard output, from the window's description, when the page
+// Writes the page's HTML (`page_generator html`), the worksheet's
+// (`page_generator sheet`), the window's part of the stylesheet
+// (`page_generator css`) or the web app manifest (`page_generator manifest`)
+// to standard output, from the window's description, when the page
 // is built. The site stays static: the window
 // shows, in its place and colours, before any script has run.
 #include "view/lesson.h"
+#include "view/link.h"
 #include "view/plot.h"
 #include "view/window_description.h"
+#include "view/worksheet.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,19 +82,16 @@ std::string element(const Control& control)
 std::vector<Control> readingOrder()
 {
     std::vector<Control> order;
-    for (const Control& control : window::kControls) {
-        if (control.kind == Kind::Label && control.buddy.empty())
-            order.push_back(control);
-    }
+    std::copy_if(window::kControls.begin(), window::kControls.end(), std::back_inserter(order),
+        [](const Control& control) {
+            return control.kind == Kind::Label && control.buddy.empty();
+        });
     std::sort(order.begin(), order.end(),
         [](const Control& above, const Control& below) { return above.rect.top < below.rect.top; });
     for (std::string_view name : window::kTabOrder) {
-        for (const Control& control : window::kControls) {
-            if (control.buddy == name)
-                order.push_back(control);
-        }
-        order.push_back(*std::find_if(window::kControls.begin(), window::kControls.end(),
-            [name](const Control& control) { return control.name == name; }));
+        std::copy_if(window::kControls.begin(), window::kControls.end(), std::back_inserter(order),
+            [name](const Control& control) { return control.buddy == name; });
+        order.push_back(*window::find(name));
     }
     return order;
 }
@@ -102,9 +103,9 @@ std::string tag(std::string_view name, const std::string& attributes, std::strin
         + ">";
 }
 
-// The page's head: its policy, its files, and the core's script before the
-// page's own, both run once the page is read.
-void writeHead()
+// A page's head, titled `title`: its policy, its files, and the core's
+// script before the page's own, `script`, both run once the page is read.
+void writeHead(std::string_view title, std::string_view script)
 {
     std::cout << R"(<!DOCTYPE html>
 <html lang="pl">
@@ -112,26 +113,45 @@ void writeHead()
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'">
-)" << tag("title", "", window::kTitle)
+)" << tag("title", "", title)
               << R"(
 <link rel="icon" href="icon-32.png" sizes="32x32">
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="stylesheet" href="style.css">
 <script src="core.js" defer></script>
-<script src="page.js" defer></script>
+<script src="browser.js" defer></script>
+)"
+              << "<script" << attribute("src", script) << R"( defer></script>
 </head>
 )";
 }
 
-// The window, and the notice that tells a screen reader what an event did.
+// The window, the notice that tells a screen reader what an event did, and
+// below the window the note that says why a link was not taken.
 void writeWindow()
 {
-    std::cout << "<main id=\"Form1\">\n";
+    std::cout << "<div id=\"column\">\n<main id=\"Form1\">\n";
     for (const Control& control : readingOrder())
         std::cout << element(control) << '\n';
     std::cout << R"(<div id="notice" aria-live="polite"></div>
 </main>
+<p id="note"></p>
+</div>
 )";
+}
+
+// For the classroom, last in the tab order: the riddle's link, with its
+// address to copy by hand where the clipboard refuses it, and the worksheet.
+void writeClassroom()
+{
+    namespace link = parabolix::link;
+    std::cout << "<section id=\"classroom\">\n"
+              << tag("button", R"( type="button" id="share")", link::kButtonCaption)
+              << tag("label", R"( for="address")", link::kAddressLabel)
+              << R"(<input id="address" readonly autocomplete="off">)"
+              << tag("button", R"( type="button" id="worksheet" data-page="karta.html")",
+                     parabolix::worksheet::kOpenCaption)
+              << "\n</section>\n";
 }
 
 // The plot beside the window, after Text6 in the tab order: a picture the
@@ -177,13 +197,12 @@ void writeLesson()
         std::cout << tag("label", attribute("for", id), lesson::kAnswerLabels.at(i)) << "<input"
                   << attribute("id", id) << R"( autocomplete="off" spellcheck="false">)";
     }
-    std::cout << tag("button", R"( type="button" id="check")", lesson::kCheckCaption)
-              << R"(</p>
+    std::cout << tag("button", R"( type="button" id="check")", lesson::kCheckCaption) << R"(</p>
 <div id="checked"></div>
-<details id="steps">)" << tag("summary", "", lesson::kStepsTitle)
-              << R"(<div id="stepsText"></div></details>
-<details id="forms">)" << tag("summary", "", lesson::kFormsTitle)
-              << R"(<div id="formsText"></div></details>
+<details id="steps">)"
+              << tag("summary", "", lesson::kStepsTitle) << R"(<div id="stepsText"></div></details>
+<details id="forms">)"
+              << tag("summary", "", lesson::kFormsTitle) << R"(<div id="formsText"></div></details>
 </section>
 )";
 }
@@ -203,13 +222,47 @@ void writeMessage()
 
 void writeHtml()
 {
-    writeHead();
+    writeHead(window::kTitle, "page.js");
     std::cout << "<body>\n";
     writeWindow();
     writePlot();
     writeLesson();
+    writeClassroom();
     writeMessage();
     std::cout << "</body>\n</html>\n";
+}
+
+// The worksheet's page (karta.html): its controls, which its printout leaves
+// out, the note about its address, and the sheet its script writes: title,
+// instruction, riddles, and the answers on a page of their own in print.
+void writeSheet()
+{
+    namespace worksheet = parabolix::worksheet;
+    writeHead(worksheet::kOpenCaption, "sheet.js");
+    std::cout << R"(<body class="sheet">
+<main>
+<form id="settings">)"
+              << tag("label", R"( for="count")", worksheet::kCountLabel) << "<input"
+              << attribute("min", std::to_string(worksheet::kFewest))
+              << attribute("max", std::to_string(worksheet::kMost))
+              << attribute("value", std::to_string(worksheet::kAtFirst))
+              << R"( type="number" id="count" required>)"
+              << tag("label", R"( for="number")", worksheet::kNumberLabel) << "<input"
+              << attribute("min", std::to_string(worksheet::kLowestNumber))
+              << attribute("max", std::to_string(worksheet::kHighestNumber))
+              << R"( type="number" id="number" required>)"
+              << tag("button", R"( type="button" id="print")", worksheet::kPrintCaption)
+              << R"(</form>
+<p id="note" aria-live="polite"></p>
+<h1 id="title"></h1>
+)" << tag("p", R"( id="instruction")", worksheet::kInstruction)
+              << R"(
+<div id="riddles"></div>
+<section id="answers"><h2 id="answersTitle"></h2><div id="answerLines"></div></section>
+</main>
+</body>
+</html>
+)";
 }
 
 std::string colour(window::Colour colour)
@@ -224,22 +277,51 @@ std::string twips(int value)
     return "calc(" + std::to_string(value) + " * var(--twip))";
 }
 
+// The page's layout: the gap between the window and the plot; on a wide
+// screen in landscape, the window's height as a share of the viewport's
+// (three quarters and a little), and the room kept beside the two for the
+// gap and a scroll bar.
+constexpr int kGap = 24;
+constexpr int kWideScreen = 1280;
+constexpr int kWideWindowHeight = 76; // percent
+constexpr int kWideRoom = 56; // pixels
+
+// On a screen up to 460 pixels wide, a phone's held upright, the whole window
+// grows to the screen's width, or its height where that is less. On a wide
+// screen in landscape, the window and the plot beside it grow together, as
+// one piece, as far as the viewport's height and width let them; --px is a
+// pixel of the classic layout, as they show it.
+void writeScale()
+{
+    // Each scale is the window's height that it gives, over the window's
+    // height in twips: a length that small is rounded by some engines
+    // (Firefox keeps sixtieths of a pixel), and multiplied by thousands of
+    // twips again it would be out by pixels.
+    const int wideTwips
+        = window::kWidth + static_cast<int>(parabolix::plot::kWidth) * window::kTwipsPerPixel;
+    std::cout << "@media (max-width: 460px) {\n  :root { --twip: calc(min(100vw * "
+              << window::kHeight << " / " << window::kWidth << ", 100vh) / " << window::kHeight
+              << "); }\n}\n"
+              << "@media (min-width: " << kWideScreen << "px) and (orientation: landscape) {\n"
+              << "  :root { --twip: calc(min(" << kWideWindowHeight << "vh, (100vw - " << kWideRoom
+              << "px) * " << window::kHeight << " / " << wideTwips << ") / " << window::kHeight
+              << "); --px: calc(" << window::kTwipsPerPixel << " * var(--twip)); }\n}\n";
+}
+
 void writeCss()
 {
-    // On a screen up to 460 pixels wide, a phone's held upright, the whole
-    // window grows to the screen's width, or its height where that is less.
     std::cout << "\n/* The window's size, colours, font and controls, in twips */\n"
               << ":root { --twip: calc(1px / " << window::kTwipsPerPixel
-              << "); --text: " << colour(window::kTextColour) << "; --font-families:";
+              << "); --px: 1px; --gap: " << kGap << "px; --text: " << colour(window::kTextColour)
+              << "; --font-families:";
     for (std::string_view family : window::kFontFamilies)
         std::cout << (family.find(' ') == std::string_view::npos
                 ? " " + std::string(family)
                 : " \"" + std::string(family) + '"')
                   << ',';
-    std::cout << " sans-serif; }\n"
-              << "@media (max-width: 460px) {\n  :root { --twip: min(calc(100vw / "
-              << window::kWidth << "), calc(100vh / " << window::kHeight << ")); }\n}\n"
-              << "#Form1 { width: " << twips(window::kWidth)
+    std::cout << " sans-serif; }\n";
+    writeScale();
+    std::cout << "#Form1 { width: " << twips(window::kWidth)
               << "; height: " << twips(window::kHeight)
               << "; background: " << colour(window::kBackground)
               << "; color: var(--text); font: " << twips(window::kFontSize)
@@ -291,12 +373,14 @@ int main(int argc, char** argv)
     const std::string_view mode = argc == 2 ? argv[1] : "";
     if (mode == "html")
         writeHtml();
+    else if (mode == "sheet")
+        writeSheet();
     else if (mode == "css")
         writeCss();
     else if (mode == "manifest")
         writeManifest();
     else {
-        std::cerr << "usage: page_generator html|css|manifest\n";
+        std::cerr << "usage: page_generator html|sheet|css|manifest\n";
         return 2;
     }
     return 0;

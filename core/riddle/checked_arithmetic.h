@@ -14,6 +14,7 @@ namespace parabolix {
 class Checked {
 public:
     // Implicit, so that formulas read as formulas: Checked(0.5) * p - n.
+    // cppcheck-suppress noExplicitConstructor
     Checked(double value) // NOLINT(google-explicit-constructor)
         : m_value(value)
     {

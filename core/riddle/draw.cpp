@@ -8,9 +8,6 @@
 
 namespace parabolix {
 
-namespace {
-
-// One number in 1..101 from one generator value r in [0, 1).
 Result<std::int16_t> drawNumber(RandomGenerator& generator)
 {
     // A single times 100 is exact in double, so nothing is rounded before
@@ -22,9 +19,7 @@ Result<std::int16_t> drawNumber(RandomGenerator& generator)
     return rounded.ok() ? addInt16(rounded.value(), 1) : rounded;
 }
 
-} // namespace
-
-Result<Drawn> draw(RiddleFields& fields, RandomGenerator& generator, const Clock& clock)
+Result<Posed> draw(RiddleFields& fields, RandomGenerator& generator, const Clock& clock)
 {
     generator.reseed(clock.secondsSinceMidnight());
     std::array<std::int16_t, kInputFields.size()> mnp{};
@@ -35,14 +30,19 @@ Result<Drawn> draw(RiddleFields& fields, RandomGenerator& generator, const Clock
         number = drawn.value();
     }
 
-    std::array<std::string, kInputFields.size()> written;
-    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
-        written.at(i) = std::to_string(mnp.at(i));
+    const Posed riddle{mnp[0], mnp[1], mnp[2]};
+    pose(fields, riddle);
+    return riddle;
+}
+
+void pose(RiddleFields& fields, const Posed& riddle)
+{
+    const std::array written{
+        std::to_string(riddle.m), std::to_string(riddle.n), std::to_string(riddle.p)};
+    for (std::size_t i = 0; i < kInputFields.size(); ++i)
         fields.setText(kInputFields.at(i), written.at(i));
-    }
     fields.setText(Field::Text4, "");
     fields.setText(Field::Text5, texts::systemOfEquations(written[0], written[1], written[2]));
-    return Drawn{mnp[0], mnp[1], mnp[2]};
 }
 
 } // namespace parabolix

@@ -30,10 +30,12 @@ template <typename T>
 class [[nodiscard]] Result {
 public:
     // Implicit, so that an operation returns either as it is.
+    // cppcheck-suppress noExplicitConstructor
     Result(T value) // NOLINT(google-explicit-constructor)
         : m_value(std::move(value))
     {
     }
+    // cppcheck-suppress noExplicitConstructor
     Result(Error error) // NOLINT(google-explicit-constructor)
         : m_error(error)
     {

@@ -22,6 +22,7 @@ class Fraction {
 public:
     Fraction() = default; // zero
     // Implicit, so that formulas read as formulas: 4 * n - Fraction(5, 2) * m.
+    // cppcheck-suppress noExplicitConstructor
     Fraction(Integer whole) // NOLINT(google-explicit-constructor)
         : m_numerator(whole)
     {

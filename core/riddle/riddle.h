@@ -94,18 +94,26 @@ struct Solution {
 // a step of the arithmetic leaves the double range.
 [[nodiscard]] Result<Solution> solve(RiddleFields& fields, const DecimalSeparator& separator);
 
-// The numbers a draw put into Text1..Text3.
-struct Drawn {
+// A riddle of whole numbers, as a draw or a link poses it.
+struct Posed {
     std::int16_t m = 0;
     std::int16_t n = 0;
     std::int16_t p = 0;
 };
 
-// Reseeds the generator from the clock, draws m, n and p in 1..101, writes
-// them to Text1..Text3, empties Text4, and writes the system of equations
-// with those numbers to Text5; Text6 is left alone. Error::FloatingPoint or
-// Error::Overflow, before any write, should the generator leave [0, 1).
-[[nodiscard]] Result<Drawn> draw(
+// Reseeds the generator from the clock, draws m, n and p in 1..101 and poses
+// them. Error::FloatingPoint or Error::Overflow, before any write, should the
+// generator leave [0, 1).
+[[nodiscard]] Result<Posed> draw(
     RiddleFields& fields, RandomGenerator& generator, const Clock& clock);
+
+// One number in 1..101 from the generator's next value r: r × 100 rounded to
+// even, plus 1. Error::FloatingPoint or Error::Overflow should r leave [0, 1).
+[[nodiscard]] Result<std::int16_t> drawNumber(RandomGenerator& generator);
+
+// Writes the riddle into the fields as a draw leaves it: m, n and p to
+// Text1..Text3, the empty text to Text4, and the system of equations with
+// those numbers to Text5, in that order; Text6 is left alone.
+void pose(RiddleFields& fields, const Posed& riddle);
 
 } // namespace parabolix

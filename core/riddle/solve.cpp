@@ -3,6 +3,7 @@
 #include "riddle/riddle.h"
 #include "riddle/texts.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -71,10 +72,11 @@ Result<Riddle> readRiddle(const RiddleFields& fields, const DecimalSeparator& se
     const Result<double> a = ((Checked(0.5) * p - n) + Checked(0.5) * m).result();
     const Result<double> b = ((Checked(four) * n - Checked(2.5) * m) - Checked(1.5) * p).result();
     const Result<double> c = ((Checked(three) * m - Checked(three) * n) + p).result();
-    for (const Result<double>* value : {&a, &b, &c}) {
-        if (!value->ok())
-            return value->error();
-    }
+    const std::array results{a, b, c};
+    const auto* failed = std::find_if(
+        results.begin(), results.end(), [](const Result<double>& value) { return !value.ok(); });
+    if (failed != results.end())
+        return failed->error();
     return Riddle{m, n, p, a.value(), b.value(), c.value()};
 }
 

@@ -35,9 +35,9 @@ public:
     }
     Json& number(double value)
     {
-        std::array<char, 32> text{};
-        std::snprintf(text.data(), text.size(), "%.6g", std::isfinite(value) ? value : 0.0);
-        m_out += text.data();
+        std::array<char, 32> digits{};
+        std::snprintf(digits.data(), digits.size(), "%.6g", std::isfinite(value) ? value : 0.0);
+        m_out += digits.data();
         return *this;
     }
     Json& number(const std::optional<double>& value)
@@ -138,7 +138,37 @@ std::string toJson(const Shown& shown)
     write(json, shown.lesson ? std::optional(shown.lesson->forms) : std::nullopt);
     json.key("checked");
     write(json, shown.checked);
-    json.key("newRiddle").raw(shown.newRiddle ? "true" : "false").raw("}");
+    json.key("newRiddle").raw(shown.newRiddle ? "true" : "false").key("note");
+    if (shown.note)
+        json.text(*shown.note);
+    else
+        json.raw("null");
+    json.key("link");
+    if (shown.link) {
+        json.raw("{").key("fragment").text(shown.link->fragment).key("copied");
+        json.text(shown.link->copied).key("refused").text(shown.link->refused).raw("}");
+    } else {
+        json.raw("null");
+    }
+    json.raw("}");
+    return std::move(json.out());
+}
+
+std::string toJson(const std::optional<worksheet::Sheet>& sheet, std::string_view note)
+{
+    Json json;
+    json.raw("{").key("note").text(note).key("sheet");
+    if (!sheet) {
+        json.raw("null}");
+        return std::move(json.out());
+    }
+    json.raw("{").key("number").number(sheet->settings.number);
+    json.key("count").number(sheet->settings.count).key("title").text(sheet->title);
+    json.key("riddles");
+    write(json, std::optional(sheet->riddles));
+    json.key("answersTitle").text(sheet->answersTitle).key("answers");
+    write(json, std::optional(sheet->answers));
+    json.key("fragment").text(sheet->fragment).raw("}}");
     return std::move(json.out());
 }
 

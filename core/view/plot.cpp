@@ -39,11 +39,11 @@ std::string namedPoints(const Riddle& riddle, const DecimalSeparator& separator)
 // The table's rows for A, B and C.
 std::vector<Row> givenRows(const Riddle& riddle, const DecimalSeparator& separator)
 {
-    std::vector<Row> rows;
-    rows.reserve(kGiven.size());
-    for (const Given& given : kGiven)
-        rows.push_back({given.name,
-            coordinates({std::to_string(given.x)}, {doubleToText(given.in(riddle).y, separator)})});
+    std::vector<Row> rows(kGiven.size());
+    std::transform(kGiven.begin(), kGiven.end(), rows.begin(), [&](const Given& given) {
+        return Row{given.name,
+            coordinates({std::to_string(given.x)}, {doubleToText(given.in(riddle).y, separator)})};
+    });
     return rows;
 }
 

@@ -20,10 +20,10 @@ double valueAt(const Riddle& riddle, double x)
 // names: A, B and C, and the vertex where it is in view.
 std::vector<std::pair<double, std::string>> namedPlaces(const Special& special, const Frame& frame)
 {
-    std::vector<std::pair<double, std::string>> named;
-    named.reserve(kGiven.size() + 1);
-    for (const Given& given : kGiven)
-        named.emplace_back(given.x, std::string("; punkt ") + given.name);
+    std::vector<std::pair<double, std::string>> named(kGiven.size());
+    std::transform(kGiven.begin(), kGiven.end(), named.begin(), [](const Given& given) {
+        return std::pair{double(given.x), std::string("; punkt ") + given.name};
+    });
     if (special.vertex && frame.holds(*special.vertex))
         named.emplace_back(special.vertex->x, "; wierzchołek W");
     return named;

@@ -1,5 +1,7 @@
 #include "view/session.h"
 
+#include "view/link.h"
+
 namespace parabolix::view {
 
 namespace {
@@ -44,14 +46,21 @@ void Session::teach(Shown& shown)
     }
 }
 
-Shown Session::start()
+Shown Session::start(std::string_view fragment)
 {
     writeStartTexts(m_fields);
+    const link::Reading reading = link::read(fragment);
+    if (reading.riddle)
+        pose(m_fields, *reading.riddle);
     const Result<Riddle> riddle = readRiddle(m_fields, m_separator);
     if (!riddle.ok())
         return failed(riddle.error());
-    Shown shown = succeeded("", plot::points(riddle.value(), m_separator));
+    const std::string note(reading.broken ? link::kNotARiddle : "");
+    Shown shown = succeeded(note, plot::points(riddle.value(), m_separator));
+    m_checked = {};
     teach(shown);
+    shown.newRiddle = true;
+    shown.note = note;
     return shown;
 }
 
@@ -67,7 +76,7 @@ Shown Session::solve()
 
 Shown Session::draw()
 {
-    const Result<Drawn> drawn = parabolix::draw(m_fields, m_generator, m_clock);
+    const Result<Posed> drawn = parabolix::draw(m_fields, m_generator, m_clock);
     if (!drawn.ok())
         return failed(drawn.error());
     const auto [m, n, p] = drawn.value();
@@ -81,6 +90,7 @@ Shown Session::draw()
     m_checked = {}; // a new riddle: the answer goes too
     teach(shown);
     shown.newRiddle = true;
+    shown.note = "";
     return shown;
 }
 
@@ -93,6 +103,20 @@ Shown Session::check(const std::array<std::string_view, 3>& answer)
     shown.announcement = shown.checked->back();
     for (std::size_t i = 0; i < m_checked.size(); ++i)
         m_checked.at(i) = m_fields.text(kInputFields.at(i));
+    return shown;
+}
+
+Shown Session::share()
+{
+    const std::optional<std::string> fragment = link::fragmentOf(m_fields);
+    Shown shown;
+    if (!fragment) {
+        shown.announcement = link::kOnlyWhole;
+        shown.note = link::kOnlyWhole;
+        return shown;
+    }
+    shown.note = "";
+    shown.link = Shown::Link{*fragment, std::string(link::kCopied), std::string(link::kRefused)};
     return shown;
 }
 

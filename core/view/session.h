@@ -31,6 +31,18 @@ struct Shown {
     // A new riddle: the pupil's answer is emptied and the lesson's parts are
     // closed, so that nothing of it is given away unasked.
     bool newRiddle = false;
+    // A note below the window, also told to a screen reader: why a link was
+    // not taken or not made; none: it stays, empty: it goes.
+    std::optional<std::string> note;
+    // The riddle's link that "Link do zadania" made: the fragment of the
+    // page's address, and what a screen reader is told where the clipboard
+    // took the address and where it refused it.
+    struct Link {
+        std::string fragment;
+        std::string copied;
+        std::string refused;
+    };
+    std::optional<Link> link;
 };
 
 class Session {
@@ -46,7 +58,10 @@ public:
     // another riddle; the Qt window shows the window alone.
 
     // When the face is made: the start texts, and the points of the plot.
-    [[nodiscard]] Shown start();
+    // With the fragment of the page's address, a riddle it holds (link.h) is
+    // posed as a draw would leave it; a broken one is noted. A fragment that
+    // changes in an open page starts it again.
+    [[nodiscard]] Shown start(std::string_view fragment = {});
     // "oblicz": the solution, told to a screen reader, and its plot.
     [[nodiscard]] Shown solve();
     // "Wyznacz trzy liczby m, n, p": the numbers drawn, told to a screen
@@ -56,6 +71,9 @@ public:
     // the riddle in the fields, the verdict told to a screen reader, and the
     // lesson of that same riddle. The plot stays.
     [[nodiscard]] Shown check(const std::array<std::string_view, 3>& answer);
+    // "Link do zadania": the link of the riddle in the fields, where each of
+    // m, n and p is a whole number of a link; else the note that says so.
+    [[nodiscard]] Shown share();
 
 private:
     // The lesson of the riddle in the fields, with the answer checked

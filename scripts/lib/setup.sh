@@ -41,7 +41,8 @@ web=(
   firefox-esr python3-websocket webkit2gtk-driver locales
 )
 command -v npm >/dev/null || web+=(nodejs npm) # for web/package-lock.json's tools
-screenshot=(imagemagick poppler-utils) # pictures of a window, and of a printed page
+screenshot=(imagemagick) # pictures of a window
+pdf=(poppler-utils) # a printed page's text and picture
 
 case ${1:-run} in
   run) packages=("${build[@]}" "${native[@]}") ;;
@@ -49,11 +50,11 @@ case ${1:-run} in
   check) packages=("${build[@]}" "${native[@]}" "${display[@]}" "${screen_reader[@]}" "${desktop[@]}"
                    "${analysers[@]}" "${webassembly[@]}") ;;
   package) packages=("${build[@]}" "${native[@]}" "${packaging[@]}" "${display[@]}") ;;
-  screenshot) packages=("${display[@]}" "${screenshot[@]}") ;;
+  screenshot) packages=("${display[@]}" "${screenshot[@]}" "${pdf[@]}") ;;
   windows) packages=("${build[@]}" "${native[@]}" "${gtest_source[@]}" "${windows[@]}" "${display[@]}"
                      "${roots[@]}") ;;
   web) packages=("${build[@]}" "${gtest_source[@]}" "${webassembly[@]}" "${web[@]}" "${display[@]}"
-               "${screen_reader[@]}") ;;
+               "${screen_reader[@]}" "${pdf[@]}") ;;
   fresh) packages=("${roots[@]}" "${display[@]}") ;;
   *) echo "usage: $0 [run|test|check|package|screenshot|windows|web|fresh]" >&2; exit 2 ;;
 esac

@@ -92,6 +92,10 @@ class Classic(Browser):
     def refresh(self):
         self.driver.refresh()
 
+    def size(self, width, height):
+        """The browser's window, as a user sizes it."""
+        self.driver.set_window_size(width, height)
+
     def quit(self):
         self.driver.quit()
         if self.service:
@@ -139,6 +143,10 @@ class Firefox(Browser):
 
     def refresh(self):
         self.call("browsingContext.reload", context=self.context, wait="complete")
+
+    def size(self, width, height):
+        """The page's viewport: a headless Firefox has no window to size."""
+        self.call("browsingContext.setViewport", context=self.context, viewport={"width": width, "height": height})
 
     def quit(self):
         self.call("browser.close")

@@ -3,9 +3,12 @@ webkit: tests/web/browsers.py), the site served from this machine alone. Every
 engine takes the same table of cases. Prints a line per check and
 'N passed, N failed'. Usage: page_test.py <engine> <site folder> <axe.min.js>"""
 
+import base64
 import os
 import re
+import subprocess
 import sys
+import tempfile
 
 import browsers
 from checks import same, tally
@@ -72,6 +75,94 @@ def check(page, a, b, c):
     return [press_button(page, "check"), page.js(LINES.format("checked"))]
 
 
+def classroom(pl, url, axe):
+    """A riddle passed on by link, and a worksheet for the class."""
+    pl.start(url + "?#p=101&m=7&n=58")  # a page of its own, opened with the link
+    pl.ready()
+    riddle = f"[{', '.join(f'$({id!r}).value' for id in ('Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6'))}, " \
+             "$('plotText').textContent, $('steps').open, $('note').textContent]"
+    start = "a=0,5p-n+0,5m\nb=4n-2,5m-1,5p\nc=3m-3n+p\n"
+    same("a link opened poses its riddle as a draw would, the lesson closed", pl.js(riddle),
+         ["7", "58", "101", "", SYSTEM.format(7, 58, 101), start, POINTS.format(7, 58, 101), False, ""])
+    pl.run("location.hash = 'm=7'")
+    same("a broken link in the open page starts it as usual and says so", pl.wait(f"$('note').textContent && {riddle}"),
+         ["16", "34", "58", "", SYSTEM.format(*"mnp"), start, POINTS.format(16, 34, 58), False,
+          "Link nie zawiera poprawnego zadania. Pokazuję zadanie początkowe."])
+    pl.run("['Text1', 'Text2', 'Text3'].forEach((id, i) => $(id).value = ['-7', '58', '2,5'][i])")
+    only = "Link można utworzyć tylko dla liczb całkowitych od -32768 do 32767."
+    same("the link button refuses what is not a whole number", [press_button(pl, "share"), pl.js("$('note').textContent")],
+         [only, only])
+    pl.run("$('Text3').value = '101'")
+    same("the link button puts the link into the box, and says whether the clipboard took it",
+         [press_button(pl, "share") in ("Link skopiowany.", "Skopiuj adres z pola Adres zadania."),
+          pl.js("$('address').value") == url + "?#m=-7&n=58&p=101", pl.js("$('note').textContent")], [True, True, ""])
+    pl.start(url + "karta.html#nr=4711&zadania=10")
+    pl.ready()
+    sheet = "[document.title, ...['title', 'riddles', 'answersTitle', 'answerLines'].map(id => $(id).innerText.trim()" \
+            ".split('\\n').filter(line => line)).map(lines => [lines[0], lines[lines.length - 1]]).flat(), location.hash]"
+    same("the sheet for 4711 is the same in every engine", pl.js(sheet), [
+        "Karta pracy nr 4711", "Karta pracy nr 4711", "Karta pracy nr 4711", "Zadanie 1. m = 66, n = 49, p = 9",
+        "Zadanie 10. m = 27, n = 36, p = 77", "Odpowiedzi do karty nr 4711", "Odpowiedzi do karty nr 4711",
+        "Zadanie 1. a = -11,5, b = 17,5, c = 60, więc y = -11,5x^2+17,5x+60.",
+        "Zadanie 10. a = 16, b = -39, c = 50, więc y = 16x^2-39x+50.", "#nr=4711&zadania=10"])
+    pl.type("count", "2")
+    same("a control changed rebuilds the sheet and its address", pl.wait("$('riddles').children.length == 2 && "
+         "location.hash"), "#nr=4711&zadania=2")
+    pl.run("location.hash = 'nr=0'")
+    same("an address out of range gives the sheet at first, and says so", pl.wait("$('note').textContent && "
+         "[$('note').textContent, $('count').value, $('riddles').children.length]"), ["Adres nie zawiera poprawnej karty "
+         "pracy. Pokazuję kartę z 10 zadaniami i nowym numerem.", "10", 10])
+    pl.run(axe)
+    same("axe-core finds no WCAG 2.2 AA violation on the sheet", pl.wait("window.axeSaid"), "none")
+    pl.start(url)
+    pl.ready()
+
+
+def folder(engine, site):
+    """The site copied to a folder or a USB stick and opened from there."""
+    site = "file://" + os.path.abspath(site)
+    single = browsers.ENGINES[engine]("pl-PL", f"{site}/parabolix.html")
+    single.ready()
+    same("parabolix.html from a folder: the start texts, oblicz, the plot and an answer checked",
+         [values(single, "Text1", "Text2", "Text3"), solve(single, "16", "34", "58"),
+          single.js("!!document.querySelector('#picture .curve')"), check(single, "3", "9", "4")[0]],
+         [["16", "34", "58"], "3x^2+9x+4", True, "Brawo! To jest rozwiązanie: y = 3x^2+9x+4."])
+    single.start(f"{site}/parabolix-karta.html#nr=4711&zadania=10")
+    single.ready()
+    same("parabolix-karta.html from a folder: the sheet", single.js("$('title').textContent"), "Karta pracy nr 4711")
+    single.start(f"{site}/index.html")
+    same("index.html from a folder says where the core cannot load what to open instead",
+         single.wait("document.querySelector('.failure')?.textContent || performance.getEntriesByName("
+                     "'parabolix-ready').length && 'started'"),
+         "started" if engine == "firefox" else  # Firefox lets it fetch its core
+         "Otwarta z folderu strona nie może wczytać programu. Otwórz plik parabolix.html.")
+    single.quit()
+
+
+def printed(page, url):
+    """The sheet for 4711 printed to A4 through Chromium: each page's text, and
+    whether its first page is black on white."""
+    page.start(url + "karta.html#nr=4711&zadania=10")
+    page.ready()
+    pdf = page.driver.execute_cdp_cmd("Page.printToPDF", {"paperWidth": 8.27, "paperHeight": 11.69})["data"]
+    with tempfile.TemporaryDirectory() as folder:
+        with open(f"{folder}/sheet.pdf", "wb") as file:
+            file.write(base64.b64decode(pdf))
+        text = subprocess.run(["pdftotext", "-layout", f"{folder}/sheet.pdf", "-"], capture_output=True, text=True,
+                              check=True).stdout
+        subprocess.run(["pdftoppm", "-r", "30", "-f", "1", "-l", "1", "-singlefile", f"{folder}/sheet.pdf",
+                        f"{folder}/first"], check=True)
+        with open(f"{folder}/first.ppm", "rb") as file:
+            pixels = file.read().split(b"\n", 3)[3]
+    grey = all(pixels[i] == pixels[i + 1] == pixels[i + 2] for i in range(0, len(pixels), 3))
+    pages = [[line.strip() for line in page.splitlines() if line.strip()] for page in text.split("\f") if page.strip()]
+    riddles = [i for i, lines in enumerate(pages) if any(line.startswith("Zadanie 10. m =") for line in lines)]
+    answers = [i for i, lines in enumerate(pages) if "Odpowiedzi do karty nr 4711" in lines]
+    return [grey, pixels.count(b"\xff") > 0.9 * len(pixels), riddles[0] < answers[0], answers == [answers[0]],
+            any(line.startswith("Zadanie 1. a =") for line in pages[answers[0]]),
+            not any("a =" in line for lines in pages[:answers[0]] for line in lines)]
+
+
 def run_checks(engine, site, axe):
     server = serve.start(site)
     url = f"http://127.0.0.1:{server.server_port}/"
@@ -92,13 +183,25 @@ def run_checks(engine, site, axe):
          "a+b+c = 0.5+(-0.5)+1 = 1 = m: zgadza się.\n4a+2b+c = 4·0.5+2·(-0.5)+1 = 2 = n: zgadza się.\n9a+3b+c = "
          "9·0.5+3·(-0.5)+1 = 4 = p: zgadza się.\nBrawo! To jest rozwiązanie: y = 0.5x^2-0.5x+1."])
     pl = pages["pl-PL"]
-    window = "(r => [r.x, r.y, r.width, r.height])($('Form1').getBoundingClientRect())"
+    window = "(r => [r.x + scrollX, r.y + scrollY, r.width, r.height])($('Form1').getBoundingClientRect())"
+    for width, height in (1280, 800), (1366, 768), (1920, 1080):
+        pl.size(width, height)
+        pl.wait(f"innerWidth == {width}")
+        same(f"{width} × {height}: the window, three quarters of the viewport high, and the plot beside it; the "
+             "lesson below, nothing sideways", pl.js("(([w, p, l]) => [w.height >= 0.75 * innerHeight, p.left >= "
+             "w.right, l.top >= Math.max(w.bottom, p.bottom), document.documentElement.scrollWidth <= innerWidth])("
+             "['Form1', 'plot', 'lesson'].map(id => $(id).getBoundingClientRect()))"), [True] * 4)
+    pl.size(1000, 800)  # the page grows past the window's height, and a scroll bar comes
+    pl.wait("innerWidth == 1000")
     before = pl.js(window)
-    same("after oblicz the curve is drawn beside the window, which does not move",
-         [solve(pl, "16", "34", "58"), pl.js(PLOT), pl.js(window)], ["3x^2+9x+4", [
+    solved = [solve(pl, "16", "34", "58"), pl.js(PLOT)]
+    pl.run("$('steps').open = $('forms').open = true")
+    same("after oblicz the curve is drawn beside the window, which does not move, nor as the lesson opens",
+         [*solved, pl.js(window)], ["3x^2+9x+4", [
              "Parabola y = 3x^2+9x+4 przechodzi przez punkty A(1; 16), B(2; 34) i C(3; 58). Ramiona skierowane w "
              "górę. Wierzchołek W = (-1,5; -2,75). Oś symetrii: x = -1,5. Δ = 33. Miejsca zerowe: x1 ≈ -2,46, x2 ≈ "
              "-0,54. Punkt przecięcia z osią OY: (0; 4).", True, 7, "x = 1; y = 16; punkt A"], before])
+    pl.run("$('steps').open = $('forms').open = false")
     same("the lesson starts empty and closed, and a box with no number is named",
          [pl.js(LESSON), check(pl, "3", "", "4")], [["", ",,", STEPS.format(16, 34, 58),
          "Odpowiedź: a = 3, b = 9, c = 4, więc y = 3x^2+9x+4.", "Postać ogólna: y = 3x^2+9x+4", False],
@@ -118,15 +221,22 @@ def run_checks(engine, site, axe):
          pl.js(LESSON)[:3] + pl.js(LESSON)[-1:], ["", ",,", STEPS.format(*numbers), False])
     pl.tap("listen")  # the tones, or in a browser with no sound nothing, and no error either way
     with open(axe) as script:
-        pl.run(script.read() + "; axe.run(document, {runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', "
-               "'wcag22aa']}).then(r => window.axeSaid = r.violations.map(v => v.id).join() || 'none')")
+        axe = script.read() + ("; axe.run(document, {runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', "
+                               "'wcag22aa']}).then(r => window.axeSaid = r.violations.map(v => v.id).join() || 'none')")
+    pl.run(axe)
     same("axe-core finds no WCAG 2.2 AA violation", pl.wait("window.axeSaid"), "none")
+    classroom(pl, url, axe)
     same("no script error", [page.js("window.errors") for page in pages.values()], [[]] * len(pages))
     pl.run("document.body.append(Object.assign(document.createElement('script'), {textContent: 'window.ran = 1'}))")
     same("the policy blocks inline script, and nothing leaves the page's origin or is stored",
          pl.js("[window.ran, performance.getEntriesByType('resource').every(e => e.name.startsWith("
                "location.origin)), document.cookie, localStorage.length, sessionStorage.length]"),
          [None, True, "", 0, 0])
+    if engine == "chromium":  # printed to PDF as Chromium prints
+        same("the sheet printed on A4: black on white, the riddles first, the answers from a page of their own after them",
+             printed(pl, url), [True] * 6)
+        pl.start(url)
+        pl.ready()
     if engine == "chromium":  # Windows' contrast themes, as Edge meets them
         pl.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors",
                                                                                 "value": "active"}]})
@@ -166,6 +276,7 @@ def run_checks(engine, site, axe):
     same("a page whose module fails says so", failed.wait("document.querySelector('.failure')?.textContent"),
          "Nie udało się wczytać programu Parabolix. Odśwież stronę, a jeśli to nie pomoże, spróbuj w innej "
          "przeglądarce.")
+    folder(engine, site)
     for page in [*pages.values(), failed]:
         page.quit()
 

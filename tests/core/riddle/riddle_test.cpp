@@ -71,12 +71,12 @@ TEST_P(SolveTable, WritesFormulasWithValuesAndThePolynomialOrRaisesOverflow)
         fields.setText(field, text);
 
     const DecimalSeparator separator(row.separator);
-    const std::string message = errorOf(solve(fields, separator));
+    const std::string error = errorOf(solve(fields, separator));
     if (row.a == nullptr) {
-        EXPECT_EQ(message, row.shown);
+        EXPECT_EQ(error, row.shown);
         EXPECT_EQ(fields.text(Field::Text4) + " " + fields.text(Field::Text6), "old old");
     } else {
-        EXPECT_EQ(message, "");
+        EXPECT_EQ(error, "");
         EXPECT_EQ(fields.text(Field::Text6),
             std::string("a=0,5p-n+0,5m=") + row.a + "\r\n" + "b=4n-2,5m-1,5p=" + row.b + "\r\n"
                 + "c=3m-3n+p=" + row.c + "\r\n");
@@ -109,7 +109,7 @@ TEST(Draw, SeedsWithTheClockWritesTheNumbersAndEmptiesThePolynomial)
     fields.setText(Field::Text6, "old solution");
     ScriptedGenerator generator;
 
-    const Result<Drawn> drawn = draw(fields, generator, FixedClock(45296.25F));
+    const Result<Posed> drawn = draw(fields, generator, FixedClock(45296.25F));
 
     EXPECT_EQ(generator.seeds, std::vector<float>{45296.25F});
     const std::string system = "Liczby a,b,c są rozwiązaniami ukladu równań:\r\na+b+c = 13\r\n"
@@ -123,12 +123,12 @@ TEST(Draw, SeedsWithTheClockWritesTheNumbersAndEmptiesThePolynomial)
 // A generator that left [0, 1) is reported before anything is written.
 TEST(Draw, AGeneratorBeyondZeroToOneIsReportedBeforeAnyWrite)
 {
-    for (const auto& [value, message] : {std::pair{400.0F, kOverflow},
+    for (const auto& [value, shown] : {std::pair{400.0F, kOverflow},
              {std::numeric_limits<float>::infinity(), "Błąd obliczeń zmiennoprzecinkowych."}}) {
         FieldRecord fields;
         ScriptedGenerator generator;
         generator.values = {value};
-        EXPECT_EQ(errorOf(draw(fields, generator, FixedClock(0))), message) << value;
+        EXPECT_EQ(errorOf(draw(fields, generator, FixedClock(0))), shown) << value;
         EXPECT_EQ(texts(fields), texts(FieldRecord()));
     }
 }

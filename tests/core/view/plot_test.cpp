@@ -256,8 +256,8 @@ TEST_P(PlotJobs, DrawAndPlayWhatAPupilSeesAndHears)
     const Plot plot = row.solved ? solved(solution, separator) : points(solution.riddle, separator);
     EXPECT_EQ(marks(plot), row.marks);
     EXPECT_EQ(axes(plot) + ", symmetry " + (plot.symmetry ? two(*plot.symmetry) : "-"), row.axes);
-    EXPECT_EQ(std::to_string(plot.steps.size()) + ": " + plot.steps.front() + " ... "
-            + plot.steps.back(),
+    EXPECT_EQ(
+        std::to_string(plot.steps.size()) + ": " + plot.steps.front() + " ... " + plot.steps.back(),
         row.steps);
     EXPECT_EQ(sound(plot), row.sound);
 }
@@ -271,7 +271,8 @@ INSTANTIATE_TEST_SUITE_P(Riddles, PlotJobs,
             "20 194.89 40 108.62 60 22.34, symmetry 103.58",
             "33: x = -2,8; y = 2,32 ... x = 3,4; y = 69,28",
             "1.85 0.05 1760.00 0.23; 2.32 0.05 1760.00 0.55; 2.79 0.05 1760.00 0.86; 0.66 0.05 "
-            "1760.00 -0.56; glide 0.00 320.12 -1.00; glide 1.50 353.67 0.00; glide 3.00 880.00 1.00; "},
+            "1760.00 -0.56; glide 0.00 320.12 -1.00; glide 1.50 353.67 0.00; glide 3.00 880.00 "
+            "1.00; "},
         JobsRow{"AParabolaDownwards", "1", "3", "4", true,
             "Acircle 98.54 164.67; Bsquare 141.29 79.10; Ctriangle 184.04 36.31; Wdiamond 205.42 "
             "30.97; ring 82.63 207.46; ring 328.21 207.46; cross 55.79 293.03; ",
@@ -279,7 +280,8 @@ INSTANTIATE_TEST_SUITE_P(Riddles, PlotJobs,
             "293.03 0 207.46 2 121.89 4 36.31, symmetry 205.42",
             "38: x = -0,4; y = -3,48 ... x = 6,8; y = -1,32",
             "0.61 0.05 1760.00 -0.59; 1.02 0.05 1760.00 -0.32; 1.42 0.05 1760.00 -0.05; 1.63 0.05 "
-            "1760.00 0.08; glide 0.00 220.00 -1.00; glide 1.50 829.91 0.00; glide 3.00 303.22 1.00; "},
+            "1760.00 0.08; glide 0.00 220.00 -1.00; glide 1.50 829.91 0.00; glide 3.00 303.22 "
+            "1.00; "},
         JobsRow{"PointsBeforeSolving", "7", "58", "101", false,
             "Acircle 146.60 274.87; Bsquare 237.40 142.54; Ctriangle 328.21 30.97; ",
             "OX 293.03, OY 55.79, x at 293.03: 0 55.79 1 146.60 2 237.40 3 328.21; y at 55.79: 0 "

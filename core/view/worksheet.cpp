@@ -1,0 +1,126 @@
+#include "view/worksheet.h"
+
+#include "riddle/fraction.h"
+#include "riddle/riddle.h"
+#include "view/lesson.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace parabolix::worksheet {
+
+namespace {
+
+// A sheet draws at most this many riddles before it gives up on filling
+// itself; a riddle is skipped about once in a hundred.
+constexpr int kMostDraws = 10'000;
+
+// A whole number of the address or a control: digits alone, from `lowest`
+// to `highest`.
+std::optional<int> whole(std::string_view text, int lowest, int highest)
+{
+    if (text.empty() || text.size() > 9
+        || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    int value = 0;
+    for (char digit : text)
+        value = value * 10 + (digit - '0');
+    if (value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+// The riddles of a sheet: as many as it asks for, each new and not on a line.
+std::vector<Posed> riddlesOf(const Settings& settings)
+{
+    MixingGenerator generator;
+    generator.reseed(static_cast<float>(settings.number));
+    std::vector<Posed> riddles;
+    for (int draws = 0; std::ssize(riddles) < settings.count && draws < kMostDraws; ++draws) {
+        std::array<std::int16_t, 3> mnp{};
+        for (std::int16_t& value : mnp)
+            value = drawNumber(generator).value(); // the program's generator stays in [0, 1)
+        const Posed riddle{mnp[0], mnp[1], mnp[2]};
+        const bool seen = std::any_of(riddles.begin(), riddles.end(), [&](const Posed& each) {
+            return each.m == riddle.m && each.n == riddle.n && each.p == riddle.p;
+        });
+        if (!seen && riddle.p - 2 * riddle.n + riddle.m != 0) // else a = 0: a line
+            riddles.push_back(riddle);
+    }
+    return riddles;
+}
+
+std::string answerOf(const Posed& riddle, const DecimalSeparator& separator)
+{
+    const Fraction m = riddle.m;
+    const Fraction n = riddle.n;
+    const Fraction p = riddle.p;
+    const Fraction half(1, 2);
+    const Fraction a = half * p - n + half * m;
+    const Fraction b = 4 * n - Fraction(5, 2) * m - Fraction(3, 2) * p;
+    const Fraction c = 3 * m - 3 * n + p;
+    return "a = " + exactText(a, separator) + ", b = " + exactText(b, separator)
+        + ", c = " + exactText(c, separator)
+        + ", więc y = " + lesson::schoolPolynomial(a, b, c, separator) + ".";
+}
+
+} // namespace
+
+Sheet sheetOf(const Settings& settings, const DecimalSeparator& separator)
+{
+    const std::string number = std::to_string(settings.number);
+    Sheet sheet{settings, "Karta pracy nr " + number, {}, "Odpowiedzi do karty nr " + number, {},
+        "nr=" + number + "&zadania=" + std::to_string(settings.count)};
+    int i = 0;
+    for (const Posed& riddle : riddlesOf(settings)) {
+        const std::string task = "Zadanie " + std::to_string(++i) + ". ";
+        sheet.riddles.push_back(task + "m = " + std::to_string(riddle.m)
+            + ", n = " + std::to_string(riddle.n) + ", p = " + std::to_string(riddle.p));
+        sheet.answers.push_back(task + answerOf(riddle, separator));
+    }
+    return sheet;
+}
+
+Opening open(std::string_view fragment, RandomGenerator& generator, const Clock& clock)
+{
+    generator.reseed(clock.secondsSinceMidnight());
+    Opening opening;
+    opening.settings.number
+        = kLowestNumber + static_cast<int>(generator.next() * static_cast<float>(kHighestNumber));
+    const Settings atFirst = opening.settings;
+    fragment.remove_prefix(fragment.starts_with('#') ? 1 : 0);
+    std::array<bool, 2> given{};
+    bool named = false; // nr or zadania stands in the fragment
+    bool broken = false;
+    while (!fragment.empty()) {
+        const std::string_view part = fragment.substr(0, fragment.find('&'));
+        fragment.remove_prefix(std::min(fragment.size(), part.size() + 1));
+        const bool isNumber = part.starts_with("nr=");
+        const bool isCount = part.starts_with("zadania=");
+        named = named || isNumber || isCount;
+        const std::optional<int> value = isNumber
+            ? whole(part.substr(3), kLowestNumber, kHighestNumber)
+            : isCount ? whole(part.substr(8), kFewest, kMost)
+                      : std::nullopt;
+        bool& seen = given.at(isCount ? 1 : 0);
+        broken = broken || !value || seen;
+        seen = true;
+        if (value)
+            (isNumber ? opening.settings.number : opening.settings.count) = *value;
+    }
+    if (named && broken)
+        return {atFirst, std::string(kBadAddress)};
+    return named ? opening : Opening{atFirst, ""};
+}
+
+std::optional<Settings> settingsOf(std::string_view number, std::string_view count)
+{
+    const std::optional<int> sheet = whole(number, kLowestNumber, kHighestNumber);
+    const std::optional<int> riddles = whole(count, kFewest, kMost);
+    if (!sheet || !riddles)
+        return std::nullopt;
+    return Settings{*sheet, *riddles};
+}
+
+} // namespace parabolix::worksheet
