@@ -43,6 +43,10 @@ CLICKS = """(button => { const times = [];
     times.push((performance.now() - t) / 100); }
   return times; })($('{}'))"""
 
+# The pages, each measured apart against the floor: the main page, the
+# worksheet, and the page made one file for a folder.
+PAGES = [("Parabolix", ""), ("the worksheet", "karta.html#nr=4711&zadania=10"), ("parabolix.html", "parabolix.html")]
+
 # Each button that computes, with the statements that prepare its click.
 BUTTONS = [("oblicz", "Command1", ""),
            ("Sprawdź", "check", "['3', '9', '4'].forEach((value, i) => $('answer' + 'abc'[i]).value = value)")]
@@ -60,13 +64,18 @@ def median_marks(visits):
 
 
 def bench(engine, url, floor_url, runs):
-    floors, firsts, repeats, clicks = [], [], [], {name: [] for name, _, _ in BUTTONS}
-    for _ in range(runs):  # alternately, so that the machine's mood falls on both alike
+    floors, firsts, repeats = [], {name: [] for name, _ in PAGES}, []
+    clicks = {name: [] for name, _, _ in BUTTONS}
+    for _ in range(runs):  # alternately, so that the machine's mood falls on all alike
         page, floor = visit(engine, floor_url)
         page.quit()
         floors.append(floor)
+        for name, address in PAGES[1:]:
+            page, first = visit(engine, url + address)
+            page.quit()
+            firsts[name].append(first)
         page, first = visit(engine, url)
-        firsts.append(first)
+        firsts["Parabolix"].append(first)
         page.wait("!!navigator.serviceWorker.controller || location.reload()")
         for _ in range(2):
             page.reload()
@@ -77,19 +86,19 @@ def bench(engine, url, floor_url, runs):
             clicks[name] += page.js(CLICKS.replace("{}", id))
         page.quit()
     floor_ms = statistics.median(v["ready"] for v in floors)
-    first_ms = statistics.median(v["ready"] for v in firsts)
     print(f"\n## {engine}, {runs} fresh browsers each\n")
-    print(f"first visit fetches {statistics.median(v['bytes'] for v in firsts) / 1024:.1f} KiB until ready "
-          f"(the floor page {statistics.median(v['bytes'] for v in floors) / 1024:.1f} KiB)\n")
-    print("| measure | median ms (spread) |\n|---|---:|")
-    for name, times in (("floor page, first visit to ready", [v["ready"] for v in floors]),
-                        ("Parabolix, first visit to the start texts", [v["ready"] for v in firsts]),
-                        ("Parabolix, repeat visit through the service worker", repeats),
+    print("| page | KiB fetched until ready | first visit, median ms (spread) | ratio to the floor |\n|---|---:|---:|---:|")
+    for name, visits in (("floor page", floors), *firsts.items()):
+        times = [v["ready"] for v in visits]
+        print(f"| {name} | {statistics.median(v['bytes'] for v in visits) / 1024:.1f} | "
+              f"{statistics.median(times):.3g} ({min(times):.3g}–{max(times):.3g}) | "
+              f"{statistics.median(times) / floor_ms:.2f} |")
+    print("\n| measure | median ms (spread) |\n|---|---:|")
+    for name, times in (("Parabolix, repeat visit through the service worker", repeats),
                         *((f"one {name}, click to everything shown", times) for name, times in clicks.items())):
         print(f"| {name} | {statistics.median(times):.3g} ({min(times):.3g}–{max(times):.3g}) |")
-    print(f"| ratio of the first visit to the floor page | {first_ms / floor_ms:.2f} |")
-    print("\nwhere a first visit's time went (median ms from the navigation's start):\n")
-    for at, name in median_marks(firsts):
+    print("\nwhere the main page's first visit's time went (median ms from the navigation's start):\n")
+    for at, name in median_marks(firsts["Parabolix"]):
         print(f"- {at:7.1f} {name}")
 
 

@@ -47,7 +47,8 @@ const std::vector<ControlRow> kShown{
     {"Text6", "QPlainTextEdit", {315, 3150, 4005, 960}, "", {}, "Wzory"},
     {"Text5", "QPlainTextEdit", {315, 1785, 4005, 1275}, "", {}, "Układ równań"},
     {"Command2", "QPushButton", {1155, 1365, 2220, 330}, "Wyznacz trzy liczby m, n, p", {}},
-    {"Text4", "QLineEdit", {315, 4200, 4005, 330}, "", Qt::AlignHCenter | Qt::AlignVCenter, "Wielomian"},
+    {"Text4", "QLineEdit", {315, 4200, 4005, 330}, "", Qt::AlignHCenter | Qt::AlignVCenter,
+        "Wielomian"},
     {"Command1", "QPushButton", {1785, 4620, 1065, 330}, "oblicz", {}},
     {"Text3", "QLineEdit", {3780, 945, 540, 330}, "", Qt::AlignRight | Qt::AlignVCenter, "p"},
     {"Text2", "QLineEdit", {2100, 945, 540, 330}, "", Qt::AlignRight | Qt::AlignVCenter, "n"},
@@ -57,8 +58,7 @@ const std::vector<ControlRow> kShown{
     {"Label5", "QLabel", {210, 960, 330, 330}, "m =", kTop},
     {"Label4", "QLabel", {210, 525, 3375, 225}, "Zmienna x przyjmuje wartości x=1, x=2, x=3.",
         kTop},
-    {"Label3", "QLabel", {210, 315, 5685, 330}, "gdzie a, b, c są dowolnymi liczbami. ",
-        kTop},
+    {"Label3", "QLabel", {210, 315, 5685, 330}, "gdzie a, b, c są dowolnymi liczbami. ", kTop},
     {"Label1", "QLabel", {210, 105, 4320, 330},
         "Losuj lub wpisz trzy liczby na podstwie wzoru: y = ax^2+bx+c", kTop},
 };
@@ -94,6 +94,7 @@ TEST_P(Form1Control, IsMadeAsTheWindowShowsIt)
     if (std::string_view(row.type) == "QPlainTextEdit") {
         EXPECT_TRUE(widget->property("textInteractionFlags").value<Qt::TextInteractionFlags>()
             & Qt::TextSelectableByKeyboard);
+        EXPECT_TRUE(widget->property("tabChangesFocus").toBool()); // Tab leaves it
     }
     const std::string name = row.name;
     EXPECT_EQ(widget->testAttribute(Qt::WA_InputMethodEnabled),
@@ -117,6 +118,11 @@ TEST(Form1, IsAFixedWindowOfFourteenControlsAndATabOrder)
 {
     const TestWindow window;
     EXPECT_EQ(window.form.minimumSize(), QSize(308, 336));
+#ifdef Q_OS_WIN
+    EXPECT_EQ(window.form.font().families().first().toStdString(), "Arial");
+#else
+    EXPECT_EQ(window.form.font().families().first().toStdString(), "Liberation Sans");
+#endif
     EXPECT_EQ(window.form.maximumSize(), QSize(308, 336));
     EXPECT_EQ(window.form.windowTitle().toStdString(), "Parabolix");
     EXPECT_TRUE(window.form.autoFillBackground()); // the light orange behind the labels
@@ -143,13 +149,19 @@ TEST(Form1, IsAFixedWindowOfFourteenControlsAndATabOrder)
     const WidgetFields shown(window.form);
     for (Field field : kAllFields)
         EXPECT_EQ(shown.text(field), expected.text(field)) << fieldName(field);
+    // One notification among all widgets, and on no part of the screen.
     const auto everything = window.form.findChildren<QWidget*>();
-    EXPECT_EQ(std::count_if(everything.begin(), everything.end(),
-                  [](QWidget* each) {
-                      return QAccessible::queryAccessibleInterface(each)->role()
-                          == QAccessible::Notification;
-                  }),
-        1);
+    std::vector<QRect> notices;
+    for (QWidget* each : everything) {
+        if (QAccessible::queryAccessibleInterface(each)->role() == QAccessible::Notification)
+            notices.push_back(each->geometry());
+    }
+    EXPECT_EQ(notices, std::vector<QRect>{QRect()});
+    // A screen reader selects text as a user would.
+    QAccessible::queryAccessibleInterface(window.form.Text1)
+        ->textInterface()
+        ->setSelection(0, 0, 1);
+    EXPECT_EQ(window.form.Text1->selectedText().toStdString(), "1");
 }
 
 #ifdef Q_OS_WIN

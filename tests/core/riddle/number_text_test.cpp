@@ -95,6 +95,7 @@ TEST_P(TextToNumberTable, ReadsTheNumberAtTheStart)
 INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTable,
     ::testing::Values(
         ToNumberRow{"ThousandsWithNarrowNoBreakSpace", "10" + kNarrow + "000", ",", 10000},
+        ToNumberRow{"BlanksInTheExponent", "1e- 5", ",", 1e-5},
         ToNumberRow{
             "MegabyteOfZerosAfterTheSeparatorUnderflows", "0," + kMegabyteOfZeros + "1", ",", 0},
         ToNumberRow{

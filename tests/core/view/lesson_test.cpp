@@ -245,5 +245,14 @@ INSTANTIATE_TEST_SUITE_P(Riddles, LessonForms,
         TextRow{"BeyondADouble", "1e400", "2", "3", "Przepełnienie: liczba jest zbyt duża.\n"}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// Beyond 128 bits a value is marked, and so is what is made from it.
+TEST(Fraction, MarksAnOverflowAndWhatIsMadeFromIt)
+{
+    const Fraction big(Integer{1} << 100);
+    EXPECT_EQ(std::vector({(big + 1).overflowed(), (big * big).overflowed(),
+                  (big * big - 1).overflowed(), (1 / (big * big)).overflowed()}),
+        std::vector({false, true, true, true}));
+}
+
 } // namespace
 } // namespace parabolix::lesson

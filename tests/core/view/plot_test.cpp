@@ -1,6 +1,6 @@
 // The plot of a riddle: the sentences, the table and the slider's texts
 // exactly, as a pupil reads them; the picture by what must hold of it.
-#include "view/plot.h"
+#include "view/plot_parts.h"
 
 #include <gtest/gtest.h>
 
@@ -297,6 +297,13 @@ INSTANTIATE_TEST_SUITE_P(Riddles, PlotJobs,
             "1.07 0.05 1760.00 -0.29; 1.93 0.05 1760.00 0.29; 2.79 0.05 1760.00 0.86; glide 0.00 "
             "220.00 -1.00; glide 1.50 550.00 0.00; glide 3.00 880.00 1.00; "}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// About six round numbers along an axis: 1, 2 or 5 times a power of ten.
+TEST(Plot, TicksAreRoundNumbers)
+{
+    EXPECT_EQ(parts::roundNumbers(0, 60), (std::vector<double>{0, 10, 20, 30, 40, 50, 60}));
+    EXPECT_EQ(parts::roundNumbers(0, 63), (std::vector<double>{0, 20, 40, 60}));
+}
 
 TEST(Plot, BeforeSolvingThreeRisingTonesAndNoCurve)
 {
