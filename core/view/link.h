@@ -21,9 +21,6 @@ inline constexpr std::string_view kOnlyWhole
 inline constexpr std::string_view kNotARiddle
     = "Link nie zawiera poprawnego zadania. Pokazuję zadanie początkowe.";
 
-// A whole number of a link: an optional -, digits, from -32768 to 32767.
-[[nodiscard]] std::optional<std::int16_t> wholeNumber(std::string_view text);
-
 // What an address's fragment (with or without its #) holds: the riddle of
 // exactly the three keys m, n and p, in any order, each once, each a whole
 // number; or no riddle, where the fragment is empty or names none of the

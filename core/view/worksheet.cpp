@@ -2,6 +2,7 @@
 
 #include "riddle/fraction.h"
 #include "riddle/riddle.h"
+#include "view/address.h"
 #include "view/lesson.h"
 
 #include <algorithm>
@@ -16,20 +17,9 @@ namespace {
 // itself; a riddle is skipped about once in a hundred.
 constexpr int kMostDraws = 10'000;
 
-// A whole number of the address or a control: digits alone, from `lowest`
-// to `highest`.
-std::optional<int> whole(std::string_view text, int lowest, int highest)
-{
-    if (text.empty() || text.size() > 9
-        || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    int value = 0;
-    for (char digit : text)
-        value = value * 10 + (digit - '0');
-    if (value < lowest || value > highest)
-        return std::nullopt;
-    return value;
-}
+// The keys of a sheet's address: its number, and how many riddles it holds.
+constexpr std::array<address::Key, 2> kKeys{
+    {{"nr", kLowestNumber, kHighestNumber}, {"zadania", kFewest, kMost}}};
 
 // The riddles of a sheet: as many as it asks for, each new and not on a line.
 std::vector<Posed> riddlesOf(const Settings& settings)
@@ -85,39 +75,20 @@ Sheet sheetOf(const Settings& settings, const DecimalSeparator& separator)
 Opening open(std::string_view fragment, RandomGenerator& generator, const Clock& clock)
 {
     generator.reseed(clock.secondsSinceMidnight());
-    Opening opening;
-    opening.settings.number
+    Settings atFirst;
+    atFirst.number
         = kLowestNumber + static_cast<int>(generator.next() * static_cast<float>(kHighestNumber));
-    const Settings atFirst = opening.settings;
-    fragment.remove_prefix(fragment.starts_with('#') ? 1 : 0);
-    std::array<bool, 2> given{};
-    bool named = false; // nr or zadania stands in the fragment
-    bool broken = false;
-    while (!fragment.empty()) {
-        const std::string_view part = fragment.substr(0, fragment.find('&'));
-        fragment.remove_prefix(std::min(fragment.size(), part.size() + 1));
-        const bool isNumber = part.starts_with("nr=");
-        const bool isCount = part.starts_with("zadania=");
-        named = named || isNumber || isCount;
-        const std::optional<int> value = isNumber
-            ? whole(part.substr(3), kLowestNumber, kHighestNumber)
-            : isCount ? whole(part.substr(8), kFewest, kMost)
-                      : std::nullopt;
-        bool& seen = given.at(isCount ? 1 : 0);
-        broken = broken || !value || seen;
-        seen = true;
-        if (value)
-            (isNumber ? opening.settings.number : opening.settings.count) = *value;
-    }
-    if (named && broken)
+    const address::Reading reading = address::read(fragment, kKeys);
+    if (reading.named && reading.broken)
         return {atFirst, std::string(kBadAddress)};
-    return named ? opening : Opening{atFirst, ""};
+    return {{reading.values[0].value_or(atFirst.number), reading.values[1].value_or(atFirst.count)},
+        ""};
 }
 
 std::optional<Settings> settingsOf(std::string_view number, std::string_view count)
 {
-    const std::optional<int> sheet = whole(number, kLowestNumber, kHighestNumber);
-    const std::optional<int> riddles = whole(count, kFewest, kMost);
+    const std::optional<int> sheet = address::wholeNumber(number, kLowestNumber, kHighestNumber);
+    const std::optional<int> riddles = address::wholeNumber(count, kFewest, kMost);
     if (!sheet || !riddles)
         return std::nullopt;
     return Settings{*sheet, *riddles};
