@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <utility>
 
 namespace parabolix {
@@ -19,10 +20,8 @@ bool isDigit(char c)
 // The number written by `digits`, which are at most 38 decimal digits.
 Integer digitsValue(std::string_view digits)
 {
-    Integer value = 0;
-    for (char digit : digits)
-        value = value * 10 + (digit - '0');
-    return value;
+    return std::accumulate(digits.begin(), digits.end(), Integer{0},
+        [](Integer value, char digit) { return value * 10 + (digit - '0'); });
 }
 
 Integer power10(std::size_t exponent)
@@ -59,7 +58,8 @@ bool takeSign(std::string_view& text)
 // Takes the digits that come next, if at least one does.
 std::optional<std::string_view> takeDigits(std::string_view& text)
 {
-    const auto end = std::find_if(text.begin(), text.end(), [](char c) { return !isDigit(c); });
+    const auto* const end
+        = std::find_if(text.begin(), text.end(), [](char c) { return !isDigit(c); });
     const auto count = static_cast<std::size_t>(end - text.begin());
     if (count == 0)
         return std::nullopt;
@@ -89,11 +89,14 @@ std::string_view trimmed(std::string_view text)
 
 Fraction::Fraction(Integer numerator, Integer denominator)
 {
-    if (numerator == kLeast || denominator == kLeast) {
+    // A zero denominator has no value: marked, as is what lies beyond the range.
+    if (numerator == kLeast || denominator == kLeast || denominator == 0) {
         *this = overflow();
         return;
     }
-    const Integer divisor = gcd(numerator, denominator) * (denominator < 0 ? -1 : 1);
+    // At least 1: the denominator is not 0.
+    const Integer divisor
+        = std::max<Integer>(gcd(numerator, denominator), 1) * (denominator < 0 ? -1 : 1);
     m_numerator = numerator / divisor;
     m_denominator = denominator / divisor;
 }

@@ -27,20 +27,20 @@ public:
         : m_numerator(whole)
     {
     }
-    // numerator / denominator; requires denominator != 0.
+    // numerator / denominator; marked as overflowed where the denominator is 0.
     Fraction(Integer numerator, Integer denominator);
 
     [[nodiscard]] Integer numerator() const { return m_numerator; }
     [[nodiscard]] Integer denominator() const { return m_denominator; }
     [[nodiscard]] bool overflowed() const { return m_overflowed; }
-    [[nodiscard]] int sign() const { return (m_numerator > 0) - (m_numerator < 0); }
+    [[nodiscard]] int sign() const { return m_numerator > 0 ? 1 : m_numerator < 0 ? -1 : 0; }
     // The nearest double, for an approximate value only.
     [[nodiscard]] double approximate() const;
 
     friend Fraction operator+(const Fraction& left, const Fraction& right);
     friend Fraction operator-(const Fraction& left, const Fraction& right);
     friend Fraction operator*(const Fraction& left, const Fraction& right);
-    // Requires right != 0.
+    // Marked as overflowed where right is 0.
     friend Fraction operator/(const Fraction& left, const Fraction& right);
     friend Fraction operator-(const Fraction& value);
     friend bool operator==(const Fraction& left, const Fraction& right) = default;

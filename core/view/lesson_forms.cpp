@@ -27,12 +27,12 @@ std::pair<Integer, Integer> squarePart(Integer n)
             r *= d;
         }
     }
-    auto root = static_cast<Integer>(std::sqrt(static_cast<double>(n)));
-    while (root * root > n)
-        --root;
-    while ((root + 1) * (root + 1) <= n)
-        ++root;
-    return root * root == n ? std::pair{k * root, r} : std::pair{k, r * n};
+    auto side = static_cast<Integer>(std::sqrt(static_cast<double>(n))); // of a square n
+    while (side * side > n)
+        --side;
+    while ((side + 1) * (side + 1) <= n)
+        ++side;
+    return side * side == n ? std::pair{k * side, r} : std::pair{k, r * n};
 }
 
 // "x-3,5", "x+1,5", or "x" for `at` zero: x less a value, the signs merged.

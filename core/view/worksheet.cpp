@@ -29,8 +29,8 @@ std::vector<Posed> riddlesOf(const Settings& settings)
     std::vector<Posed> riddles;
     for (int draws = 0; std::ssize(riddles) < settings.count && draws < kMostDraws; ++draws) {
         std::array<std::int16_t, 3> mnp{};
-        for (std::int16_t& value : mnp)
-            value = drawNumber(generator).value(); // the program's generator stays in [0, 1)
+        // The program's generator stays in [0, 1), so every draw has its number.
+        std::generate(mnp.begin(), mnp.end(), [&] { return drawNumber(generator).value(); });
         const Posed riddle{mnp[0], mnp[1], mnp[2]};
         const bool seen = std::any_of(riddles.begin(), riddles.end(), [&](const Posed& each) {
             return each.m == riddle.m && each.n == riddle.n && each.p == riddle.p;
