@@ -47,6 +47,10 @@ CLICKS = """(button => { const times = [];
 # worksheet, and the page made one file for a folder.
 PAGES = [("Parabolix", ""), ("the worksheet", "karta.html#nr=4711&zadania=10"), ("parabolix.html", "parabolix.html")]
 
+# A megabyte of digits pasted into m, "0," and a million digits, then solved.
+PASTE = ("(() => { const t = performance.now(); $('Text1').value = '0,' + '3'.repeat(1 << 20); "
+         "$('Command1').click(); return performance.now() - t; })()")
+
 # Each button that computes, with the statements that prepare its click.
 BUTTONS = [("oblicz", "Command1", ""),
            ("Sprawdź", "check", "['3', '9', '4'].forEach((value, i) => $('answer' + 'abc'[i]).value = value)")]
@@ -66,6 +70,7 @@ def median_marks(visits):
 def bench(engine, url, floor_url, runs):
     floors, firsts, repeats = [], {name: [] for name, _ in PAGES}, []
     clicks = {name: [] for name, _, _ in BUTTONS}
+    pastes = []
     for _ in range(runs):  # alternately, so that the machine's mood falls on all alike
         page, floor = visit(engine, floor_url)
         page.quit()
@@ -88,6 +93,7 @@ def bench(engine, url, floor_url, runs):
         for name, id, before in BUTTONS:
             page.run(before)
             clicks[name] += page.js(CLICKS.replace("{}", id))
+        pastes.append(page.js(PASTE))
         page.quit()
     floor_ms = statistics.median(v["ready"] for v in floors)
     print(f"\n## {engine}, {runs} fresh browsers each\n")
@@ -99,7 +105,8 @@ def bench(engine, url, floor_url, runs):
               f"{statistics.median(times) / floor_ms:.2f} |")
     print("\n| measure | median ms (spread) |\n|---|---:|")
     for name, times in (("Parabolix, repeat visit through the service worker", repeats),
-                        *((f"one {name}, click to everything shown", times) for name, times in clicks.items())):
+                        *((f"one {name}, click to everything shown", times) for name, times in clicks.items()),
+                        ("a megabyte of digits pasted into m, then oblicz", pastes)):
         print(f"| {name} | {statistics.median(times):.3g} ({min(times):.3g}–{max(times):.3g}) |")
     print("\nwhere the main page's first visit's time went (median ms from the navigation's start):\n")
     for at, name in median_marks(firsts["Parabolix"]):
