@@ -19,8 +19,10 @@ import serve  # noqa: E402
 SYSTEM = "Liczby a,b,c są rozwiązaniami ukladu równań:\na+b+c = {}\n4a+2b+c = {}\n9a+3b+c = {}\n"
 OVERFLOW = ["message: Przepełnienie: liczba jest zbyt duża.", True, "Command1", True]
 POINTS = "Punkty A(1; {}), B(2; {}) i C(3; {}). Kliknij „oblicz”, aby zobaczyć parabolę, która przez nie przechodzi."
-# The plot as a pupil meets it: its text, whether a curve is drawn, its table's rows, the slider's text.
-PLOT = ("[$('plotText').textContent, !!document.querySelector('#picture .curve'), $('points').tBodies[0].rows.length, "
+# The plot as a pupil meets it: its text, whether a curve is drawn and each mark's shape has a drawing, its
+# table's rows, the slider's text.
+PLOT = ("[$('plotText').textContent, !!document.querySelector('#picture .curve') && [...document.querySelectorAll("
+        "'#picture use')].every(use => $(use.getAttribute('href').slice(1))), $('points').tBodies[0].rows.length, "
         "$('walk').getAttribute('aria-valuetext')]")
 NUMBER = "(10[01]|[1-9][0-9]?)"
 # The lesson as a pupil meets it: the checked lines, the answer's boxes, the first and last steps, the
