@@ -31,16 +31,16 @@ function fail(where, single) {
   where.replaceChildren(failure);
 }
 
-// Loads the core and starts the page with it and the separator; the core
-// compiles while the browser finds the separator. A failing start is a
-// failure too.
+// Loads the core, once its script, the page's last, has run, and starts the
+// page with it and the separator, which is asked for only then: the
+// browser's first use of its language's formats takes it tens of
+// milliseconds, and the page shows before. A failing start is a failure too.
 function load(start, where, single) {
-  if (typeof ParabolixCore !== 'function') {
-    fail(where, single);
-    return;
-  }
-  const loading = ParabolixCore();
-  const separator = browserDecimalSeparator();
-  performance.mark('parabolix-separator');
-  loading.then((core) => start(core, separator)).catch(() => fail(where, single));
+  addEventListener('DOMContentLoaded', () => {
+    if (typeof ParabolixCore !== 'function') {
+      fail(where, single);
+      return;
+    }
+    ParabolixCore().then((core) => start(core, browserDecimalSeparator())).catch(() => fail(where, single));
+  });
 }

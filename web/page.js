@@ -123,40 +123,74 @@ function showLines(id, lines) {
   byId(id).replaceChildren(...lines.map((line) => Object.assign(document.createElement('p'), { textContent: line })));
 }
 
+const typed = ['Text1', 'Text2', 'Text3'].map(byId);
+const answer = ['answera', 'answerb', 'answerc'].map(byId);
+
+// Shows what an event returned; the message of an error gives the focus back
+// to `button` when it closes.
+function show(shown, button) {
+  if (shown.error) showError(shown.error, button);
+  if (shown.announcement) announce(shown.announcement);
+  if (shown.plot) showPlot(shown.plot);
+  for (const part of ['steps', 'forms']) if (shown[part]) showLines(`${part}Text`, shown[part]);
+  if (shown.checked) showLines('checked', shown.checked);
+  if (shown.newRiddle) {
+    for (const box of answer) box.value = '';
+    for (const part of ['steps', 'forms']) byId(part).open = false;
+  }
+  if (shown.note !== null) byId('note').textContent = shown.note;
+  if (shown.link) share(shown.link);
+}
+
+// One call into the session for each event, once the core has come and
+// started it: a button pressed before then acts then.
+let begin;
+const session = new Promise((resolve) => { begin = resolve; });
+const on = (target, type, event, read, button) =>
+  target.addEventListener(type, () => session.then((call) => show(call(event, ...read()), button)));
+for (const [id, event, read] of [['Command1', 'parabolix_solve', () => []], ['Command2', 'parabolix_draw', () => []],
+  ['check', 'parabolix_check', () => answer.map((box) => box.value)], ['share', 'parabolix_share', () => []]]) {
+  on(byId(id), 'click', event, read, byId(id));
+}
+// A link opened in the open page starts it again with its riddle.
+on(window, 'hashchange', 'parabolix_open', () => [location.hash], byId('Command1'));
+byId('worksheet').addEventListener('click', (event) => location.assign(event.target.dataset.page));
+
+// The focus goes to m once, after the page's first frame or at the core's
+// start, whichever comes first: a screen reader meets m with its page drawn.
+let focused = false;
+const focusM = () => {
+  if (!focused) typed[0].focus();
+  focused = true;
+};
+
+// The page as built holds its start, made by the core for a Polish pupil,
+// and shows it at once; an address with a fragment waits for the core, which
+// reads it.
+const built = !location.hash;
+if (built) {
+  show(JSON.parse(byId('start').textContent), byId('Command1'));
+  performance.mark('parabolix-ready');
+  requestAnimationFrame(() => setTimeout(focusM));
+}
+
 function start(core, separator) {
   performance.mark('parabolix-core');
-  const answer = ['answera', 'answerb', 'answerc'].map(byId);
-  // One call into the session for each event; what it returns is shown.
   const call = (event, ...args) => JSON.parse(core.ccall(event, 'string', args.map(() => 'string'), args));
-  const show = (shown, button) => {
-    if (shown.error) showError(shown.error, button);
-    if (shown.announcement) announce(shown.announcement);
-    if (shown.plot) showPlot(shown.plot);
-    for (const part of ['steps', 'forms']) if (shown[part]) showLines(`${part}Text`, shown[part]);
-    if (shown.checked) showLines('checked', shown.checked);
-    if (shown.newRiddle) {
-      for (const box of answer) box.value = '';
-      for (const part of ['steps', 'forms']) byId(part).open = false;
-    }
-    if (shown.note !== null) byId('note').textContent = shown.note;
-    if (shown.link) share(shown.link);
-  };
-  for (const [id, event, read] of [['Command1', 'parabolix_solve', () => []], ['Command2', 'parabolix_draw', () => []],
-    ['check', 'parabolix_check', () => answer.map((box) => box.value)], ['share', 'parabolix_share', () => []]]) {
-    const button = byId(id);
-    button.addEventListener('click', () => show(call(event, ...read()), button));
-  }
-  // A link opened in the open page starts it again with its riddle.
-  addEventListener('hashchange', () => show(call('parabolix_open', location.hash), byId('Command1')));
-  byId('worksheet').addEventListener('click', (event) => location.assign(event.target.dataset.page));
+  const before = typed.map((box) => box.value);
   const started = call('parabolix_start', separator, location.hash);
-  performance.mark('parabolix-start-texts');
+  if (built) {
+    // The start shown already: what a pupil typed or opened since stays.
+    typed.forEach((box, i) => { box.value = before[i]; });
+    started.newRiddle = false;
+  }
   show(started, byId('Command1'));
-  byId('Text1').focus();
-  performance.mark('parabolix-ready');
+  focusM();
+  if (!built) performance.mark('parabolix-ready');
+  performance.mark('parabolix-started');
+  begin(call);
   // Only now, so that keeping the page for offline use takes nothing from its start.
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
 }
 
 load(start, byId('Form1'), 'parabolix.html');
-

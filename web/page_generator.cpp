@@ -2,11 +2,14 @@
 // (`page_generator sheet`), the window's part of the stylesheet
 // (`page_generator css`) or the web app manifest (`page_generator manifest`)
 // to standard output, from the window's description, when the page
-// is built. The site stays static: the window
-// shows, in its place and colours, before any script has run.
+// is built. The site stays static: the window shows, in its place and
+// colours and with its start texts, before any script has run.
+#include "riddle/chance.h"
+#include "view/json.h"
 #include "view/lesson.h"
 #include "view/link.h"
 #include "view/plot.h"
+#include "view/session.h"
 #include "view/window_description.h"
 #include "view/worksheet.h"
 
@@ -54,7 +57,38 @@ std::string attribute(std::string_view name, std::string_view value)
     return value.empty() ? std::string() : " " + std::string(name) + "=\"" + escaped(value) + '"';
 }
 
-std::string element(const Control& control)
+// The page's start as the core makes it where the decimal separator is a
+// comma, as in Polish: the texts of the boxes, and what the script shows at
+// once, before the core has arrived (which starts the page again with the
+// browser's own separator).
+struct Start {
+    parabolix::FieldRecord fields;
+    std::string shown;
+};
+
+Start pageStart()
+{
+    Start start;
+    parabolix::MixingGenerator generator;
+    const parabolix::SystemClock clock;
+    parabolix::view::Session session(
+        start.fields, parabolix::DecimalSeparator(","), generator, clock);
+    start.shown = parabolix::view::toJson(session.start());
+    return start;
+}
+
+// The start text of the box `name`; empty for a control that is no box.
+std::string startText(const Start& start, std::string_view name)
+{
+    for (parabolix::Field field : parabolix::kAllFields) {
+        if (parabolix::fieldName(field) == name)
+            return start.fields.text(field);
+    }
+    return {};
+}
+
+// The control, a box holding `text`.
+std::string element(const Control& control, const std::string& text)
 {
     const std::string id = attribute("id", control.name);
     const std::string name = attribute("aria-label", control.accessibleName);
@@ -67,9 +101,10 @@ std::string element(const Control& control)
                                      : "<label" + id + attribute("for", control.buddy) + ">"
                 + escaped(control.caption) + "</label>";
     case Kind::LineEdit:
-        return "<input" + box + (control.readOnly ? "" : " spellcheck=\"false\"") + ">";
+        return "<input" + box + (control.readOnly ? "" : " spellcheck=\"false\"")
+            + attribute("value", text) + ">";
     case Kind::TextArea:
-        return "<textarea" + box + "></textarea>";
+        return "<textarea" + box + ">" + escaped(text) + "</textarea>";
     case Kind::Button:
         return "<button" + id + " type=\"button\">" + escaped(control.caption) + "</button>";
     }
@@ -103,8 +138,9 @@ std::string tag(std::string_view name, const std::string& attributes, std::strin
         + ">";
 }
 
-// A page's head, titled `title`: its policy, its files, and the core's
-// script before the page's own, `script`, both run once the page is read.
+// A page's head, titled `title`: its policy, its files, and the page's own
+// script, `script`, before the core's, all run once the page is read, so
+// that the page shows before the core's script has run.
 void writeHead(std::string_view title, std::string_view script)
 {
     std::cout << R"(<!DOCTYPE html>
@@ -118,21 +154,22 @@ void writeHead(std::string_view title, std::string_view script)
 <link rel="icon" href="icon-32.png" sizes="32x32">
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="stylesheet" href="style.css">
-<script src="core.js" defer></script>
 <script src="browser.js" defer></script>
 )"
               << "<script" << attribute("src", script) << R"( defer></script>
+<script src="core.js" defer></script>
 </head>
 )";
 }
 
-// The window, the notice that tells a screen reader what an event did, and
-// below the window the note that says why a link was not taken.
-void writeWindow()
+// The window with its start texts, the notice that tells a screen reader
+// what an event did, and below the window the note that says why a link was
+// not taken.
+void writeWindow(const Start& start)
 {
     std::cout << "<div id=\"column\">\n<main id=\"Form1\">\n";
     for (const Control& control : readingOrder())
-        std::cout << element(control) << '\n';
+        std::cout << element(control, startText(start, control.name)) << '\n';
     std::cout << R"(<div id="notice" aria-live="polite"></div>
 </main>
 <p id="note"></p>
@@ -220,15 +257,27 @@ void writeMessage()
 )";
 }
 
+// What the start shows beyond the boxes, for the script: a data block that
+// runs nowhere, and cannot end before its end.
+void writeStart(const Start& start)
+{
+    std::string shown = start.shown;
+    for (std::size_t at = shown.find("</"); at != std::string::npos; at = shown.find("</", at))
+        shown.insert(at + 1, "\\");
+    std::cout << "<script type=\"application/json\" id=\"start\">" << shown << "</script>\n";
+}
+
 void writeHtml()
 {
+    const Start start = pageStart();
     writeHead(window::kTitle, "page.js");
     std::cout << "<body>\n";
-    writeWindow();
+    writeWindow(start);
     writePlot();
     writeLesson();
     writeClassroom();
     writeMessage();
+    writeStart(start);
     std::cout << "</body>\n</html>\n";
 }
 

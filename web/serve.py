@@ -14,8 +14,11 @@ TYPES = {".wasm": "application/wasm", ".webmanifest": "application/manifest+json
 class Handler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
     refused = ()  # paths answered 404, to try a page whose files are missing
+    held = ()  # paths answered once the server's `release` is set, to try a page before its core has come
 
     def do_GET(self):
+        if self.path.split("?")[0] in self.held:
+            self.server.release.wait()
         if self.path.split("?")[0] in self.refused:
             self.send_error(404)
         else:
@@ -32,12 +35,13 @@ class Server(http.server.ThreadingHTTPServer):
             super().handle_error(request, client_address)
 
 
-def start(folder, port=0, refused=()):
+def start(folder, port=0, refused=(), held=()):
     """Serves `folder` on 127.0.0.1 in a thread; returns the server (its
-    server_port, its shutdown())."""
-    handler = functools.partial(type("Refusing", (Handler,), {"refused": refused}),
+    server_port, its release, its shutdown())."""
+    handler = functools.partial(type("Refusing", (Handler,), {"refused": refused, "held": held}),
                                 directory=folder)
     server = Server(("127.0.0.1", port), handler)
+    server.release = threading.Event()
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 

@@ -33,7 +33,9 @@ function start(core, separator) {
   addEventListener('hashchange', open);
   byId('print').addEventListener('click', () => print());
   open();
+  // The sheet shows once the core has written it: ready and started at once.
   performance.mark('parabolix-ready');
+  performance.mark('parabolix-started');
 }
 
 load(start, document.querySelector('main'), 'parabolix-karta.html');

@@ -40,9 +40,9 @@ class Browser:
         self.run(PRELUDE)
 
     def ready(self, frame="window"):
-        """Waits for the page to have started: a reloaded Firefox puts back
-        the boxes' old texts before any script runs."""
-        self.wait(f"{frame}.performance.getEntriesByName('parabolix-ready').length")
+        """Waits for the page's core to have started it: a reloaded Firefox
+        puts back the boxes' old texts before any script runs."""
+        self.wait(f"{frame}.performance.getEntriesByName('parabolix-started').length")
 
     def wait(self, expression):
         return wait_for(lambda: self.js(expression), expression)

@@ -136,7 +136,7 @@ def folder(engine, site):
     single.start(f"{site}/index.html")
     same("index.html from a folder says where the core cannot load what to open instead",
          single.wait("document.querySelector('.failure')?.textContent || performance.getEntriesByName("
-                     "'parabolix-ready').length && 'started'"),
+                     "'parabolix-started').length && 'started'"),
          "started" if engine == "firefox" else  # Firefox lets it fetch its core
          "Otwarta z folderu strona nie może wczytać programu. Otwórz plik parabolix.html.")
     single.quit()
@@ -270,13 +270,23 @@ def run_checks(engine, site, axe):
     pl.ready()
     same("offline, the page loads from its cache and solves", solve(pl, "1", "0", "1"), "x^2-4x+4")
 
+    held = serve.start(site, held=("/core.wasm",))
+    early = browsers.ENGINES[engine]("pl-PL", f"http://127.0.0.1:{held.server_port}/")
+    early.wait("performance.getEntriesByName('parabolix-ready').length")
+    seen = [values(early, "Text1", "Text5"), early.js(PLOT)[0], early.wait("document.activeElement.id")]
+    early.type("Text1", "1")
+    early.tap("Command1")
+    held.release.set()
+    same("the page shows its start before its core has come; what is typed and pressed then counts once it has",
+         [seen, early.wait("$('Text4').value")],
+         [[["16", SYSTEM.format(*"mnp")], POINTS.format(16, 34, 58), "Text1"], "-4,5x^2+46,5x-41"])
     broken = serve.start(site, refused=("/core.wasm",))
     failed = browsers.ENGINES[engine]("pl-PL", f"http://127.0.0.1:{broken.server_port}/")
     same("a page whose module fails says so", failed.wait("document.querySelector('.failure')?.textContent"),
          "Nie udało się wczytać programu Parabolix. Odśwież stronę, a jeśli to nie pomoże, spróbuj w innej "
          "przeglądarce.")
     folder(engine, site)
-    for page in [*pages.values(), failed]:
+    for page in [*pages.values(), early, failed]:
         page.quit()
 
 
