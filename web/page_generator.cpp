@@ -80,11 +80,10 @@ Start pageStart()
 // The start text of the box `name`; empty for a control that is no box.
 std::string startText(const Start& start, std::string_view name)
 {
-    for (parabolix::Field field : parabolix::kAllFields) {
-        if (parabolix::fieldName(field) == name)
-            return start.fields.text(field);
-    }
-    return {};
+    const auto& fields = parabolix::kAllFields;
+    const auto* found = std::find_if(fields.begin(), fields.end(),
+        [name](parabolix::Field field) { return parabolix::fieldName(field) == name; });
+    return found == fields.end() ? std::string() : start.fields.text(*found);
 }
 
 // The control, a box holding `text`.
@@ -264,7 +263,7 @@ void writeStart(const Start& start)
     std::string shown = start.shown;
     for (std::size_t at = shown.find("</"); at != std::string::npos; at = shown.find("</", at))
         shown.insert(at + 1, "\\");
-    std::cout << "<script type=\"application/json\" id=\"start\">" << shown << "</script>\n";
+    std::cout << R"(<script type="application/json" id="start">)" << shown << "</script>\n";
 }
 
 void writeHtml()
