@@ -158,9 +158,14 @@ byId('worksheet').addEventListener('click', (event) => location.assign(event.tar
 
 // The focus goes to m once, after the page's first frame or at the core's
 // start, whichever comes first: a screen reader meets m with its page drawn.
+// The caret stands after the number, as the window's start leaves it.
 let focused = false;
 const focusM = () => {
-  if (!focused) typed[0].focus();
+  const m = typed[0];
+  if (!focused) {
+    m.setSelectionRange(m.value.length, m.value.length);
+    m.focus();
+  }
   focused = true;
 };
 
