@@ -57,8 +57,11 @@ class Browser:
     def tap(self, id, pointer="mouse", frame="window"):
         """A click in the middle of the element `id` of `frame`, scrolled into
         view, or with pointer="touch" a finger's tap; the frame lies at the
-        top left."""
-        self.run(f"{frame}.$('{id}').scrollIntoView({{block: 'center'}})")  # as a user scrolls to it
+        top left. The pointer comes once the page is painted as scrolled:
+        Firefox finds what lies under it in what its compositor last drew."""
+        self.run(f"(w => {{ w.$('{id}').scrollIntoView({{block: 'nearest'}}); w.painted = false; "  # as a user scrolls
+                 f"w.requestAnimationFrame(() => w.requestAnimationFrame(() => {{ w.painted = true; }})); }})({frame})")
+        self.wait(f"{frame}.painted")
         x, y = self.js(f"(r => [r.x + r.width / 2, r.y + r.height / 2])({frame}.$('{id}').getBoundingClientRect())")
         self.act("pointer", [{"type": "pointerMove", "x": int(x), "y": int(y)}, {"type": "pointerDown", "button": 0},
                              {"type": "pointerUp", "button": 0}], {"pointerType": pointer})
