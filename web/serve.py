@@ -17,9 +17,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     held = ()  # paths answered once the server's `release` is set, to try a page before its core has come
 
     def do_GET(self):
-        if self.path.split("?")[0] in self.held:
+        path = self.path.split("?")[0]
+        self.server.asked.add(path)
+        if path in self.held:
             self.server.release.wait()
-        if self.path.split("?")[0] in self.refused:
+        if path in self.refused:
             self.send_error(404)
         else:
             super().do_GET()
@@ -37,11 +39,11 @@ class Server(http.server.ThreadingHTTPServer):
 
 def start(folder, port=0, refused=(), held=()):
     """Serves `folder` on 127.0.0.1 in a thread; returns the server (its
-    server_port, its release, its shutdown())."""
+    server_port, its release, the paths it was asked for, its shutdown())."""
     handler = functools.partial(type("Refusing", (Handler,), {"refused": refused, "held": held}),
                                 directory=folder)
     server = Server(("127.0.0.1", port), handler)
-    server.release = threading.Event()
+    server.release, server.asked = threading.Event(), set()
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
